@@ -1,0 +1,171 @@
+#include "commandline.h"
+
+#include "base/error.h"
+#include "model/projectfile.h"
+#include "model/projectstate.h"
+#include "model/settingsfile.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace zor {
+namespace {
+
+constexpr const char *usage = R"(usage: zorc [--root DIR] COMMAND [ARGUMENTS]
+
+Commands:
+  info FILE.zor          print the project's counts, MIDlet identity and levels
+  resave IN.zor OUT.zor  load a project and write it again
+  settings               print the settings of the program folder (creating them if missing)
+
+Options:
+  --root DIR             the program folder (default: the folder of this executable)
+  --help                 show this text
+)";
+
+// A mistake in the command line itself.
+class UsageError : public Error
+{
+public:
+    using Error::Error;
+};
+
+fs::path executableFolder()
+{
+    std::error_code error;
+    const fs::path self = fs::read_symlink("/proc/self/exe", error);
+    return error ? fs::current_path() : self.parent_path();
+}
+
+std::string homeFolder()
+{
+    const char *home = std::getenv("HOME");
+    return home ? home : "/";
+}
+
+std::unique_ptr<Project> startProject(const fs::path &root)
+{
+    auto project = std::make_unique<Project>();
+    applyStartupValues(*project, homeFolder());
+    const LoadedSettings loaded = loadSettings(root);
+    for (const std::string &problem : loaded.problems)
+        std::cerr << "zorc: " << problem << '\n';
+    project->bgColor = loaded.settings.bgColor;
+    project->jdkPath = loaded.settings.jdkPath;
+    project->wtkPath = loaded.settings.wtkPath;
+    return project;
+}
+
+std::unique_ptr<Project> openProject(const fs::path &root, const std::string &file)
+{
+    std::unique_ptr<Project> project = startProject(root);
+    clearProject(*project);
+    loadProject(*project, file);
+    return project;
+}
+
+void printInfo(const Project &p)
+{
+    std::cout << "fonCount=" << p.fonCount << '\n'
+              << "activeCount=" << p.activeCount << '\n'
+              << "textCount=" << p.textCount << '\n'
+              << "eventCount=" << p.eventCount << '\n'
+              << "levelCount=" << p.levelCount << '\n'
+              << "currentLevel=" << p.currentLevel << '\n'
+              << "midletName=" << p.midletName << '\n'
+              << "midletVendor=" << p.midletVendor << '\n'
+              << "midletVersion=" << p.midletVersion << '\n'
+              << "bgColor=" << p.bgColor << '\n';
+    for (int level = 1; level <= p.levelCount; ++level) {
+        std::cout << "level." << level << '=' << p.levelNames[level] << ' ' << p.levelWidth[level]
+                  << 'x' << p.levelHeight[level] << " fon=" << p.levelFon[level].fonPlacedCount
+                  << " active=" << p.levelActive[level].activePlacedCount << '\n';
+    }
+}
+
+void printSettings(const Settings &s)
+{
+    std::cout << "gridX=" << s.gridX << '\n'
+              << "gridY=" << s.gridY << '\n'
+              << "gridWidth=" << s.gridWidth << '\n'
+              << "gridHeight=" << s.gridHeight << '\n'
+              << "gridColor=" << s.gridColor << '\n'
+              << "screenWidth=" << s.screenWidth << '\n'
+              << "screenHeight=" << s.screenHeight << '\n'
+              << "bgColor=" << s.bgColor << '\n'
+              << "jdkPath=" << s.jdkPath << '\n'
+              << "wtkPath=" << s.wtkPath << '\n';
+}
+
+void expectArguments(const std::vector<std::string> &arguments, size_t count)
+{
+    if (arguments.size() != count + 1)
+        throw UsageError("'" + arguments[0] + "' takes " + std::to_string(count) +
+                         (count == 1 ? " argument" : " arguments"));
+}
+
+int run(const fs::path &root, const std::vector<std::string> &arguments)
+{
+    const std::string &command = arguments[0];
+    if (command == "info") {
+        expectArguments(arguments, 1);
+        printInfo(*openProject(root, arguments[1]));
+    } else if (command == "resave") {
+        expectArguments(arguments, 2);
+        saveProject(*openProject(root, arguments[1]), arguments[2]);
+    } else if (command == "settings") {
+        expectArguments(arguments, 0);
+        const LoadedSettings loaded = loadSettings(root);
+        for (const std::string &problem : loaded.problems)
+            std::cerr << "zorc: " << problem << '\n';
+        printSettings(loaded.settings);
+    } else {
+        throw UsageError("unknown command '" + command + "'");
+    }
+    return 0;
+}
+
+} // namespace
+
+int runCommandLine(int argc, char **argv)
+{
+    fs::path root = executableFolder();
+    std::vector<std::string> arguments;
+    try {
+        for (int i = 1; i < argc; ++i) {
+            const std::string argument = argv[i];
+            if (argument == "--help" || argument == "-h") {
+                std::cout << usage;
+                return 0;
+            }
+            if (argument == "--root") {
+                if (++i == argc)
+                    throw UsageError("--root needs a folder");
+                root = argv[i];
+            } else {
+                arguments.push_back(argument);
+            }
+        }
+        if (arguments.empty())
+            throw UsageError("no command given");
+        return run(root, arguments);
+    } catch (const UsageError &error) {
+        std::cerr << "zorc: " << error.what() << "\n" << usage;
+        return 2;
+    } catch (const Error &error) {
+        std::cerr << "zorc: " << error.where() << '\n';
+        return 2;
+    } catch (const std::exception &error) {
+        std::cerr << "zorc: " << error.what() << '\n';
+        return 2;
+    }
+}
+
+} // namespace zor
