@@ -9,7 +9,7 @@ namespace zor {
 
 // A fixed-capacity table indexed from First to Last, as the project's tables are. An index
 // outside the range is refused instead of reaching memory beyond the table.
-template <typename T, int First, int Last> class Table
+template<typename T, int First, int Last> class Table
 {
 public:
     static constexpr int first = First;

@@ -58,9 +58,11 @@ const char *placementKindText(ObjectKind kind)
 }
 
 // Calls `visit(object number)` for the placements of one kind on one level.
-template <typename Visit>
+template<typename Visit>
 void forEachPlacement(Project &project, ObjectKind kind, int level, Visit visit)
 {
+    if (!project.levelFon.contains(level))
+        return; // no level is open
     if (kind == ObjectKind::Fon) {
         for (int k = 1; k <= project.levelFon[level].fonPlacedCount; ++k)
             visit(project.fonPlaced[level][k].object);
@@ -86,6 +88,8 @@ int placedObject(Project &project, ObjectKind kind, int level, int index)
 // remaining indices stay valid while the gaps close.
 void removePlacementsOf(Project &project, ObjectKind kind, int level, int object)
 {
+    if (!project.levelFon.contains(level))
+        return;
     const int savedLevel = project.currentLevel;
     project.currentLevel = level;
     for (int k = placementCount(project, kind, level); k >= 1; --k) {
@@ -130,7 +134,7 @@ void swapRecords(Project &project, ObjectKind kind, int a, int b)
 }
 
 // Applies `renumber(object number)` to the placements of one kind on every level.
-template <typename Renumber>
+template<typename Renumber>
 void renumberPlacements(Project &project, ObjectKind kind, Renumber renumber)
 {
     for (int level = 1; level <= spareLevel; ++level)

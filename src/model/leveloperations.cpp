@@ -42,7 +42,7 @@ void clear_ur(Project &project, int level)
 
 namespace {
 
-template <typename Placement>
+template<typename Placement>
 void removePlacement(Table<Placement, 1, maxPlacements> &placements, int &count, int index)
 {
     if (index < 1 || index > count)

@@ -240,9 +240,11 @@ private:
         return value;
     }
 
-    void marker(const char *expected, bool &present)
+    void marker(const char *expected)
     {
-        present = in.nextRaw(std::string("the marker line \"") + expected + "\"") == expected;
+        const std::string what = std::string("the marker line \"") + expected + "\"";
+        if (in.nextRaw(what) != expected)
+            in.fail("expected " + what + "; the placed objects are out of step");
     }
 
     Picture picture(int width, int height, const char *what);
@@ -380,36 +382,31 @@ void ProjectReader::read(Project &p)
         p.currentLevel = level;
         Tfon &fonHeader = p.levelFon[level];
         fonHeader.fonPlacedCount = count("the number of placed background objects", maxPlacements);
-        bool present = false;
-        marker("fon_ob", present);
-        if (present) {
-            for (int k = 1; k <= fonHeader.fonPlacedCount; ++k) {
-                Tfon2 &placed = p.fonPlaced[level][k];
-                placed.x = in.nextInt("the x of a placed object");
-                placed.y = in.nextInt("the y of a placed object");
-                placed.object = in.nextInt("the object number of a placed object");
-                placed.label = in.nextText("the label of a placed object");
-                placed.tileW = in.nextInt("the tile width of a placed object");
-                placed.tileH = in.nextInt("the tile height of a placed object");
-                in.nextInt("the tile height of a placed object");
-            }
+        marker("fon_ob");
+        for (int k = 1; k <= fonHeader.fonPlacedCount; ++k) {
+            Tfon2 &placed = p.fonPlaced[level][k];
+            placed.x = in.nextInt("the x of a placed object");
+            placed.y = in.nextInt("the y of a placed object");
+            placed.object = in.nextInt("the object number of a placed object");
+            placed.label = in.nextText("the label of a placed object");
+            placed.tileW = in.nextInt("the tile width of a placed object");
+            placed.tileH = in.nextInt("the tile height of a placed object");
+            in.nextInt("the tile height of a placed object");
         }
         Tactive &activeHeader = p.levelActive[level];
         activeHeader.activePlacedCount =
             count("the number of placed active objects", maxPlacements);
         for (int k = 1; k <= activeHeader.activePlacedCount; ++k)
             activeHeader.controlKind[k] = in.nextInt("a control kind");
-        marker("active_ob", present);
-        if (present) {
-            for (int k = 1; k <= activeHeader.activePlacedCount; ++k) {
-                Tactive2 &placed = p.activePlaced[level][k];
-                placed.x = in.nextInt("the x of a placed object");
-                placed.y = in.nextInt("the y of a placed object");
-                placed.object = in.nextInt("the object number of a placed object");
-                placed.label = in.nextText("the label of a placed object");
-                placed.width = in.nextInt("the width of a placed object");
-                placed.height = in.nextInt("the height of a placed object");
-            }
+        marker("active_ob");
+        for (int k = 1; k <= activeHeader.activePlacedCount; ++k) {
+            Tactive2 &placed = p.activePlaced[level][k];
+            placed.x = in.nextInt("the x of a placed object");
+            placed.y = in.nextInt("the y of a placed object");
+            placed.object = in.nextInt("the object number of a placed object");
+            placed.label = in.nextText("the label of a placed object");
+            placed.width = in.nextInt("the width of a placed object");
+            placed.height = in.nextInt("the height of a placed object");
         }
         p.bgColor = std::uint32_t(in.nextInt("the background colour"));
     }
