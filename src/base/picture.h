@@ -2,11 +2,28 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
+#include <memory>
 #include <vector>
 
 namespace zor {
 
-// An RGB picture whose pixels are colour values 0x00BBGGRR (red in the low byte).
+// Large pictures are backed by huge pages where the system offers them: a project's pictures
+// can take hundreds of megabytes, and faulting them in 4 KiB pages dominates loading.
+template<typename T> struct PixelAllocator
+{
+    using value_type = T;
+    PixelAllocator() = default;
+    template<typename U> PixelAllocator(const PixelAllocator<U> &) {}
+    T *allocate(std::size_t count);
+    void deallocate(T *pointer, std::size_t) { std::free(pointer); }
+    bool operator==(const PixelAllocator &) const { return true; }
+};
+
+using Pixels = std::vector<std::uint32_t, PixelAllocator<std::uint32_t>>;
+
+// An RGB picture whose pixels are colour values 0x00BBGGRR (red in the low byte). Copies
+// share their pixels until one of them is changed, so that copying a whole project is cheap.
 class Picture
 {
 public:
@@ -17,21 +34,23 @@ public:
     int height() const { return m_height; }
     bool isEmpty() const { return m_width == 0 || m_height == 0; }
 
-    std::uint32_t pixel(int x, int y) const { return m_pixels[std::size_t(y) * m_width + x]; }
+    std::uint32_t pixel(int x, int y) const { return (*m_pixels)[std::size_t(y) * m_width + x]; }
     void setPixel(int x, int y, std::uint32_t colour)
     {
-        m_pixels[std::size_t(y) * m_width + x] = colour;
+        if (m_pixels.use_count() > 1)
+            detach();
+        (*m_pixels)[std::size_t(y) * m_width + x] = colour;
     }
     bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < m_width && y < m_height; }
 
-    const std::vector<std::uint32_t> &pixels() const { return m_pixels; }
-
-    bool operator==(const Picture &other) const = default;
+    bool operator==(const Picture &other) const;
 
 private:
+    void detach();
+
     int m_width = 0;
     int m_height = 0;
-    std::vector<std::uint32_t> m_pixels; // row by row
+    std::shared_ptr<Pixels> m_pixels; // row by row
 };
 
 // Composes a colour value from its components, each taken modulo 256.

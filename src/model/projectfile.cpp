@@ -4,7 +4,9 @@
 #include "base/linefile.h"
 #include "base/rounding.h"
 
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 namespace zor {
 namespace {
@@ -261,11 +263,17 @@ Picture ProjectReader::picture(int width, int height, const char *what)
         in.fail(std::string(what) + " of " + std::to_string(width) + " x " +
                 std::to_string(height) + " pixels is too large");
     Picture result(width, height);
-    for (int x = 0; x <= width; ++x) {
-        for (int y = 0; y <= height; ++y) {
-            const int colour = in.nextInt("a pixel colour");
-            if (x < width && y < height)
-                result.setPixel(x, y, std::uint32_t(colour));
+    // The file goes column by column; a band of columns is read at once and then stored
+    // row by row, so that the picture is written along its rows.
+    constexpr int band = 16;
+    const size_t column = size_t(height) + 1;
+    std::vector<int> values(band * column);
+    for (int x0 = 0; x0 <= width; x0 += band) {
+        const int columns = std::min(band, width + 1 - x0);
+        in.nextInts(values.data(), size_t(columns) * column, "a pixel colour");
+        for (int y = 0; y < height; ++y) {
+            for (int i = 0; i < columns && x0 + i < width; ++i)
+                result.setPixel(x0 + i, y, std::uint32_t(values[size_t(i) * column + size_t(y)]));
         }
     }
     return result;

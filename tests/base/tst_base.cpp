@@ -104,6 +104,53 @@ TEST(LineFile, NamesTheLineAndWhatWasExpected)
     EXPECT_THROW(in.nextInt("a number too large"), Error);
 }
 
+TEST(LineFile, QuickIntegerReadingAgreesWithLineByLineReading)
+{
+    TemporaryFolder folder;
+    // Lines that the quick path takes and lines it must hand over, across chunk boundaries.
+    const std::vector<std::string> texts = {"0",         "-1",         "16777215",    "99999999",
+                                            "123456789", "2147483647", "-2147483648", " 5",
+                                            "7 ",        "+3",         "-0",          "00000012"};
+    std::string bytes;
+    std::vector<int> expected;
+    for (int round = 0; round < 30000; ++round) {
+        const std::string &text = texts[size_t(round) % texts.size()];
+        bytes += text + (round % 3 ? "\r\n" : "\n");
+        expected.push_back(std::stoi(text));
+    }
+    bytes += "42"; // the last line without a line end
+    expected.push_back(42);
+    writeFile(folder / "ints.txt", bytes);
+
+    LineReader in(folder / "ints.txt");
+    std::vector<int> values(expected.size());
+    in.nextInts(values.data(), values.size(), "a value");
+    EXPECT_EQ(values, expected);
+    EXPECT_EQ(in.lineNumber(), long(expected.size()));
+    EXPECT_TRUE(in.atEnd());
+
+    writeFile(folder / "bad.txt", "1\r\n2\r\n2147483648\r\n");
+    LineReader bad(folder / "bad.txt");
+    try {
+        bad.nextInts(values.data(), 3, "a pixel colour");
+        FAIL();
+    } catch (const Error &error) {
+        EXPECT_EQ(error.line(), 3);
+    }
+}
+
+TEST(LineFile, LinesLongerThanOneChunkAreWhole)
+{
+    TemporaryFolder folder;
+    const std::string longLine(700000, 'x');
+    writeFile(folder / "long.txt", "a\r\n" + longLine + "\r\n" + longLine + "y");
+    LineReader in(folder / "long.txt");
+    EXPECT_EQ(in.nextRaw("a"), "a");
+    EXPECT_EQ(in.nextRaw("b"), longLine);
+    EXPECT_EQ(in.nextRaw("c"), longLine + "y");
+    EXPECT_TRUE(in.atEnd());
+}
+
 TEST(LineFile, WriterWritesCodePageAndCrLfAndReplacesOnlyOnCommit)
 {
     TemporaryFolder folder;
