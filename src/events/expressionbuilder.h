@@ -104,7 +104,10 @@ public:
     // "Да": the results for the current mode and values.
     BuilderResult confirm() const;
 
-    // The translation of one field's text into Java, rule by rule from the front of the text.
+    // The translation of one field's text into Java. At the front of the text the first rule
+    // that matches is applied: blanks are dropped, digits and "/*-+()" copied, value tokens
+    // ("минуты", "Х[объект3]", "glob7", ...) replaced by the game's names, "abs" by Math.abs;
+    // a character that no rule knows is skipped and reported, so the translation always ends.
     static Translation perevod(std::string_view text);
 
 private:
