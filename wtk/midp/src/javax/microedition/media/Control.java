@@ -1,0 +1,4 @@
+package javax.microedition.media;
+
+public interface Control {
+}
