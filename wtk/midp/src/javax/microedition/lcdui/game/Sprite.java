@@ -3,6 +3,7 @@ package javax.microedition.lcdui.game;
 import javax.microedition.lcdui.Graphics;
 import javax.microedition.lcdui.Image;
 import zor.wtk.Blit;
+import zor.wtk.Grid;
 
 public class Sprite extends Layer {
     public static final int TRANS_NONE = 0;
@@ -62,17 +63,10 @@ public class Sprite extends Layer {
     }
 
     private void setFrames(Image img, int width, int height) {
-        if (img == null) {
-            throw new NullPointerException();
-        }
-        if (width < 1 || height < 1 || img.getWidth() % width != 0 || img.getHeight() % height != 0) {
-            throw new IllegalArgumentException("frames of " + width + "x" + height + " do not divide a "
-                    + img.getWidth() + "x" + img.getHeight() + " image");
-        }
+        rawFrameCount = Grid.cellCount(img, width, height);
         image = img;
         frameWidth = width;
         frameHeight = height;
-        rawFrameCount = (img.getWidth() / width) * (img.getHeight() / height);
     }
 
     private static int[] defaultSequence(int count) {

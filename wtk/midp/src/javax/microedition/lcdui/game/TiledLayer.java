@@ -2,6 +2,7 @@ package javax.microedition.lcdui.game;
 
 import javax.microedition.lcdui.Graphics;
 import javax.microedition.lcdui.Image;
+import zor.wtk.Grid;
 
 public class TiledLayer extends Layer {
     private final int columns;
@@ -29,18 +30,11 @@ public class TiledLayer extends Layer {
     }
 
     private void setTiles(Image img, int width, int height) {
-        if (img == null) {
-            throw new NullPointerException();
-        }
-        if (width < 1 || height < 1 || img.getWidth() % width != 0 || img.getHeight() % height != 0) {
-            throw new IllegalArgumentException("tiles of " + width + "x" + height + " do not divide a "
-                    + img.getWidth() + "x" + img.getHeight() + " image");
-        }
+        tileCount = Grid.cellCount(img, width, height);
         image = img;
         tileWidth = width;
         tileHeight = height;
         tileColumns = img.getWidth() / width;
-        tileCount = tileColumns * (img.getHeight() / height);
         setSize(columns * width, rows * height);
     }
 
@@ -149,10 +143,10 @@ public class TiledLayer extends Layer {
         // Only the cells that meet the clip are drawn.
         int left = g.getClipX() - getX();
         int top = g.getClipY() - getY();
-        int firstCol = Math.max(0, floorDiv(left, tileWidth));
-        int firstRow = Math.max(0, floorDiv(top, tileHeight));
-        int lastCol = Math.min(columns - 1, floorDiv(left + g.getClipWidth() - 1, tileWidth));
-        int lastRow = Math.min(rows - 1, floorDiv(top + g.getClipHeight() - 1, tileHeight));
+        int firstCol = Math.max(0, Math.floorDiv(left, tileWidth));
+        int firstRow = Math.max(0, Math.floorDiv(top, tileHeight));
+        int lastCol = Math.min(columns - 1, Math.floorDiv(left + g.getClipWidth() - 1, tileWidth));
+        int lastRow = Math.min(rows - 1, Math.floorDiv(top + g.getClipHeight() - 1, tileHeight));
         for (int row = firstRow; row <= lastRow; row++) {
             int y = getY() + row * tileHeight;
             for (int col = firstCol; col <= lastCol; col++) {
@@ -166,10 +160,6 @@ public class TiledLayer extends Layer {
                         Graphics.TOP | Graphics.LEFT);
             }
         }
-    }
-
-    private static int floorDiv(int a, int b) {
-        return Math.floorDiv(a, b);
     }
 
     /** The static tile shown in a cell, animated tiles resolved. */
