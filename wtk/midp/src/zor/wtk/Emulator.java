@@ -140,6 +140,9 @@ public final class Emulator {
 
     /** Reads the manifest, installs the suite and finds the class of MIDlet-1. */
     private Class<?> loadSuite() throws IOException, ClassNotFoundException {
+        if (!jar.isFile()) {
+            throw new IllegalStateException("no such file: " + jar);
+        }
         Map<String, String> attributes = new HashMap<String, String>();
         try (JarFile file = new JarFile(jar)) {
             Manifest manifest = file.getManifest();

@@ -27,6 +27,11 @@ public class Graphics {
     /** The image drawn on, or null for the display. */
     private final Image owner;
     private Graphics2D g2;
+    // What setClip may open up to: the whole image, or a displayable's area of the screen.
+    private int limitX;
+    private int limitY;
+    private int limitWidth;
+    private int limitHeight;
     private int translateX;
     private int translateY;
     // The clip in target coordinates, always inside the target.
@@ -43,8 +48,8 @@ public class Graphics {
     Graphics(Pixmap target, Image owner) {
         this.target = target;
         this.owner = owner;
-        clipWidth = target.width;
-        clipHeight = target.height;
+        limitWidth = clipWidth = target.width;
+        limitHeight = clipHeight = target.height;
     }
 
     /** A display Graphics limited to the area (x, y, width, height) with its origin there. */
@@ -53,6 +58,10 @@ public class Graphics {
         translateX = x;
         translateY = y;
         clipRect(0, 0, width, height);
+        limitX = clipX;
+        limitY = clipY;
+        limitWidth = clipWidth;
+        limitHeight = clipHeight;
     }
 
     public void translate(int x, int y) {
@@ -153,7 +162,7 @@ public class Graphics {
     }
 
     public void setClip(int x, int y, int width, int height) {
-        intersectClip(0, 0, target.width, target.height, x, y, width, height);
+        intersectClip(limitX, limitY, limitWidth, limitHeight, x, y, width, height);
     }
 
     private void intersectClip(int baseX, int baseY, int baseW, int baseH, int x, int y, int w, int h) {
