@@ -30,6 +30,10 @@ javap -v -cp "$work/classes" ProbeCanvas | grep -q "major version: 47" ||
 cp "$work/classes/"*.class "$here/res/sprite.png" "$work/pack/"
 (cd "$work/pack" && jar cmf "$here/MANIFEST.MF" "$work/Probe game.jar" *.class sprite.png)
 
+# A jar as input gives class files too, as a folder does.
+"$wtk/bin/preverify" -classpath "$libs" -d "$work/from jar" "$work/Probe game.jar"
+[ -f "$work/from jar/ProbeCanvas.class" ] || fail "preverify of a jar wrote no class files"
+
 "$wtk/bin/emulator" --headless --time-ms 1500 --keys "300:RIGHT+ 400:RIGHT- 500:RIGHT+ 600:RIGHT- 800:FIRE+ 801:FIRE-" \
     --screenshot "$work/shot.png" --rms-dir "$work/rms" "$work/Probe game.jar" ||
     fail "the emulator failed"
