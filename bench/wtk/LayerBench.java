@@ -34,8 +34,11 @@ public final class LayerBench {
             int animated = map.createAnimatedTile(1);
             for (int row = 0; row < 100; row++) {
                 for (int col = 0; col < 100; col++) {
-                    // The lowest layer is solid; the upper ones are partly empty and partly see-through.
-                    int tile = layer == 0 ? 1 + random.nextInt(4) : random.nextInt(3) == 0 ? 0 : 5 + random.nextInt(4);
+                    // The lowest layer is solid; the upper ones are partly empty and partly
+                    // see-through.
+                    int tile = layer == 0            ? 1 + random.nextInt(4)
+                            : random.nextInt(3) == 0 ? 0
+                                                     : 5 + random.nextInt(4);
                     map.setCell(col, row, (col + row) % 17 == 0 ? animated : tile);
                 }
             }
@@ -55,7 +58,9 @@ public final class LayerBench {
         });
         double layerMs = median(layers);
         double fillMs = median(fill);
-        System.out.printf("LayerManager frame (100 sprites, 4 x 100x100 tiled layers, 240x320): %.3f ms median%n", layerMs);
+        System.out.printf(
+                "LayerManager frame (100 sprites, 4 tiled layers of 100x100): %.3f ms median%n",
+                layerMs);
         System.out.printf("Java2D fill of 240x320: %.4f ms median%n", fillMs);
         System.out.printf("ratio: %.1f%n", layerMs / fillMs);
     }

@@ -8,9 +8,7 @@ public class Probe extends MIDlet {
         Display.getDisplay(this).setCurrent(new ProbeCanvas(background));
     }
 
-    protected void pauseApp() {
-    }
+    protected void pauseApp() {}
 
-    protected void destroyApp(boolean unconditional) {
-    }
+    protected void destroyApp(boolean unconditional) {}
 }

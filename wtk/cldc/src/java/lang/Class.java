@@ -3,7 +3,9 @@ package java.lang;
 public final class Class {
     private Class() {}
     public static Class forName(String className) throws ClassNotFoundException { return null; }
-    public Object newInstance() throws InstantiationException, IllegalAccessException { return null; }
+    public Object newInstance() throws InstantiationException, IllegalAccessException {
+        return null;
+    }
     public boolean isInstance(Object obj) { return false; }
     public boolean isAssignableFrom(Class cls) { return false; }
     public boolean isInterface() { return false; }

@@ -20,7 +20,10 @@ public final class String {
     public boolean equals(Object anObject) { return false; }
     public boolean equalsIgnoreCase(String anotherString) { return false; }
     public int compareTo(String anotherString) { return 0; }
-    public boolean regionMatches(boolean ignoreCase, int toffset, String other, int ooffset, int len) { return false; }
+    public boolean regionMatches(
+            boolean ignoreCase, int toffset, String other, int ooffset, int len) {
+        return false;
+    }
     public boolean startsWith(String prefix, int toffset) { return false; }
     public boolean startsWith(String prefix) { return false; }
     public boolean endsWith(String suffix) { return false; }

@@ -49,15 +49,47 @@ public final class Blit {
         int du;
         int dv;
         switch (transform) {
-        case 0: base = 0; du = 1; dv = scan; break; // NONE
-        case 5: base = last; du = -scan; dv = 1; break; // ROT90
-        case 3: base = last + w - 1; du = -1; dv = -scan; break; // ROT180
-        case 6: base = w - 1; du = scan; dv = -1; break; // ROT270
-        case 2: base = w - 1; du = -1; dv = scan; break; // MIRROR
-        case 7: base = last + w - 1; du = -scan; dv = -1; break; // MIRROR_ROT90
-        case 1: base = last; du = 1; dv = -scan; break; // MIRROR_ROT180
-        case 4: base = 0; du = scan; dv = 1; break; // MIRROR_ROT270
-        default: throw new IllegalArgumentException("bad transform " + transform);
+            case 0: // NONE
+                base = 0;
+                du = 1;
+                dv = scan;
+                break;
+            case 5: // ROT90
+                base = last;
+                du = -scan;
+                dv = 1;
+                break;
+            case 3: // ROT180
+                base = last + w - 1;
+                du = -1;
+                dv = -scan;
+                break;
+            case 6: // ROT270
+                base = w - 1;
+                du = scan;
+                dv = -1;
+                break;
+            case 2: // MIRROR
+                base = w - 1;
+                du = -1;
+                dv = scan;
+                break;
+            case 7: // MIRROR_ROT90
+                base = last + w - 1;
+                du = -scan;
+                dv = -1;
+                break;
+            case 1: // MIRROR_ROT180
+                base = last;
+                du = 1;
+                dv = -scan;
+                break;
+            case 4: // MIRROR_ROT270
+                base = 0;
+                du = scan;
+                dv = 1;
+                break;
+            default: throw new IllegalArgumentException("bad transform " + transform);
         }
         int[] out = dst.data;
         int runLength = x1 - x0;

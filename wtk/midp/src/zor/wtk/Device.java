@@ -66,7 +66,8 @@ public final class Device {
                 return;
             }
             for (int row = y0; row < y1; row++) {
-                System.arraycopy(frame.data, row * WIDTH + x0, screen.data, row * WIDTH + x0, x1 - x0);
+                System.arraycopy(
+                        frame.data, row * WIDTH + x0, screen.data, row * WIDTH + x0, x1 - x0);
             }
         }
         present();
@@ -126,7 +127,8 @@ public final class Device {
 
     private void drawFailure(Throwable t) {
         Graphics2D g = screen.image.createGraphics();
-        g.setRenderingHint(RenderingHints.KEY_TEXT_ANTIALIASING, RenderingHints.VALUE_TEXT_ANTIALIAS_ON);
+        g.setRenderingHint(
+                RenderingHints.KEY_TEXT_ANTIALIASING, RenderingHints.VALUE_TEXT_ANTIALIAS_ON);
         g.setColor(new Color(0x80, 0x10, 0x10));
         g.fillRect(0, 0, WIDTH, HEIGHT);
         g.setColor(Color.WHITE);

@@ -36,8 +36,10 @@ import javax.swing.Timer;
  */
 public final class Emulator {
     private static final String USAGE = "usage: emulator [--scale 1..4] [--rms-dir DIR] JAR\n"
-            + "       emulator --headless --time-ms T [--keys SCRIPT] [--screenshot FILE.png] [--rms-dir DIR] JAR\n"
-            + "keys: steps like 500:RIGHT+ 1500:RIGHT- (UP DOWN LEFT RIGHT FIRE SOFT1 SOFT2 0-9 STAR POUND)";
+            + "       emulator --headless --time-ms T [--keys SCRIPT] [--screenshot FILE.png]\n"
+            + "                [--rms-dir DIR] JAR\n"
+            + "keys: steps like 500:RIGHT+ 1500:RIGHT-\n"
+            + "      (UP DOWN LEFT RIGHT FIRE SOFT1 SOFT2 0-9 STAR POUND)";
     private static final long DESTROY_WAIT_MS = 1000;
 
     private boolean headless;
@@ -108,21 +110,11 @@ public final class Emulator {
 
     private void option(String name, String value) {
         switch (name) {
-        case "--time-ms":
-            timeMillis = number(name, value, 0, Integer.MAX_VALUE);
-            break;
-        case "--keys":
-            keys = KeyScript.parse(value);
-            break;
-        case "--screenshot":
-            screenshot = new File(value);
-            break;
-        case "--scale":
-            scale = (int) number(name, value, 1, 4);
-            break;
-        default:
-            rmsDir = new File(value);
-            break;
+            case "--time-ms": timeMillis = number(name, value, 0, Integer.MAX_VALUE); break;
+            case "--keys": keys = KeyScript.parse(value); break;
+            case "--screenshot": screenshot = new File(value); break;
+            case "--scale": scale = (int) number(name, value, 1, 4); break;
+            default: rmsDir = new File(value); break;
         }
     }
 
@@ -160,11 +152,12 @@ public final class Emulator {
                     + " needs MIDlet-1: name, icon, class (found " + midlet1 + ")");
         }
         String className = fields[2].trim();
-        ClassLoader loader = new URLClassLoader(new URL[] {jar.toURI().toURL()}, Emulator.class.getClassLoader());
+        ClassLoader loader = new URLClassLoader(
+                new URL[] {jar.toURI().toURL()}, Emulator.class.getClassLoader());
         String suiteId = attributes.getOrDefault("MIDlet-Vendor", "") + "_"
                 + attributes.getOrDefault("MIDlet-Name", jar.getName());
-        Suite.install(new Suite(attributes, loader,
-                rmsDir != null ? rmsDir : Suite.defaultRecordFolder(suiteId)));
+        Suite.install(new Suite(
+                attributes, loader, rmsDir != null ? rmsDir : Suite.defaultRecordFolder(suiteId)));
         Class<?> midletClass;
         try {
             midletClass = Class.forName(className, false, loader);
@@ -192,7 +185,8 @@ public final class Emulator {
                 if (wait > 0 && ended.await(wait, TimeUnit.MILLISECONDS)) {
                     break;
                 }
-                device.keyInput(step.keyCode, step.pressed ? Access.KEY_PRESSED : Access.KEY_RELEASED);
+                device.keyInput(
+                        step.keyCode, step.pressed ? Access.KEY_PRESSED : Access.KEY_RELEASED);
             }
             long rest = timeMillis - (System.nanoTime() - start) / 1_000_000;
             if (rest > 0) {
@@ -213,7 +207,8 @@ public final class Emulator {
     }
 
     private boolean saveScreenshot(Device device) {
-        final BufferedImage copy = new BufferedImage(Device.WIDTH, Device.HEIGHT, BufferedImage.TYPE_INT_RGB);
+        final BufferedImage copy =
+                new BufferedImage(Device.WIDTH, Device.HEIGHT, BufferedImage.TYPE_INT_RGB);
         device.withScreen(screen -> copy.getGraphics().drawImage(screen.image, 0, 0, null));
         try {
             if (!ImageIO.write(copy, "png", screenshot)) {
@@ -260,8 +255,8 @@ public final class Emulator {
                     closed.countDown();
                 }
             });
-            KeyboardFocusManager.getCurrentKeyboardFocusManager()
-                    .addKeyEventDispatcher(new PhoneKeys(device));
+            KeyboardFocusManager.getCurrentKeyboardFocusManager().addKeyEventDispatcher(
+                    new PhoneKeys(device));
             device.setPresenter(screen::repaint);
             device.setEndListener(failure -> {
                 if (failure == null) {
@@ -300,7 +295,9 @@ public final class Emulator {
         }
 
         protected void paintComponent(final Graphics g) {
-            device.withScreen(s -> g.drawImage(s.image, 0, 0, Device.WIDTH * scale, Device.HEIGHT * scale, null));
+            device.withScreen(s
+                    -> g.drawImage(
+                            s.image, 0, 0, Device.WIDTH * scale, Device.HEIGHT * scale, null));
         }
     }
 
@@ -373,16 +370,17 @@ public final class Emulator {
                 return '0' + code - KeyEvent.VK_NUMPAD0;
             }
             switch (code) {
-            case KeyEvent.VK_UP: return -1;
-            case KeyEvent.VK_DOWN: return -2;
-            case KeyEvent.VK_LEFT: return -3;
-            case KeyEvent.VK_RIGHT: return -4;
-            case KeyEvent.VK_ENTER: case KeyEvent.VK_SPACE: return -5;
-            case KeyEvent.VK_F1: return -6;
-            case KeyEvent.VK_F2: return -7;
-            case KeyEvent.VK_MULTIPLY: return 42;
-            case KeyEvent.VK_NUMBER_SIGN: return 35;
-            default: return null;
+                case KeyEvent.VK_UP: return -1;
+                case KeyEvent.VK_DOWN: return -2;
+                case KeyEvent.VK_LEFT: return -3;
+                case KeyEvent.VK_RIGHT: return -4;
+                case KeyEvent.VK_ENTER:
+                case KeyEvent.VK_SPACE: return -5;
+                case KeyEvent.VK_F1: return -6;
+                case KeyEvent.VK_F2: return -7;
+                case KeyEvent.VK_MULTIPLY: return 42;
+                case KeyEvent.VK_NUMBER_SIGN: return 35;
+                default: return null;
             }
         }
     }

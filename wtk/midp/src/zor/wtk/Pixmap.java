@@ -20,8 +20,8 @@ public final class Pixmap {
         this.width = width;
         this.height = height;
         this.hasAlpha = hasAlpha;
-        image = new BufferedImage(width, height,
-                hasAlpha ? BufferedImage.TYPE_INT_ARGB : BufferedImage.TYPE_INT_RGB);
+        image = new BufferedImage(
+                width, height, hasAlpha ? BufferedImage.TYPE_INT_ARGB : BufferedImage.TYPE_INT_RGB);
         data = ((DataBufferInt) image.getRaster().getDataBuffer()).getData();
         opaque = !hasAlpha;
     }

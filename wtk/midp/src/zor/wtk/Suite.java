@@ -54,7 +54,8 @@ public final class Suite {
     /** The per-user folder of a suite's record stores, named after its vendor and name. */
     public static File defaultRecordFolder(String suiteId) {
         String base = System.getenv("XDG_DATA_HOME");
-        File root = base != null && !base.isEmpty() ? new File(base)
+        File root = base != null && !base.isEmpty()
+                ? new File(base)
                 : new File(System.getProperty("user.home"), ".local/share");
         return new File(new File(root, "zor-wtk/rms"), safeName(suiteId));
     }
@@ -63,8 +64,8 @@ public final class Suite {
         StringBuilder out = new StringBuilder();
         for (int i = 0; i < text.length(); i++) {
             char c = text.charAt(i);
-            boolean plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')
-                    || c == '-';
+            boolean plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')
+                    || (c >= '0' && c <= '9') || c == '-';
             out.append(plain ? String.valueOf(c) : String.format("_%04x", (int) c));
         }
         return out.toString();

@@ -5,7 +5,5 @@ import java.io.IOException;
 public class ConnectionNotFoundException extends IOException {
     public ConnectionNotFoundException() {}
 
-    public ConnectionNotFoundException(String s) {
-        super(s);
-    }
+    public ConnectionNotFoundException(String s) { super(s); }
 }

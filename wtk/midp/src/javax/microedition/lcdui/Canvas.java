@@ -56,16 +56,16 @@ public abstract class Canvas extends Displayable {
 
     public int getKeyCode(int gameAction) {
         switch (gameAction) {
-        case UP: return KEY_UP;
-        case DOWN: return KEY_DOWN;
-        case LEFT: return KEY_LEFT;
-        case RIGHT: return KEY_RIGHT;
-        case FIRE: return KEY_SELECT;
-        case GAME_A: return KEY_NUM1;
-        case GAME_B: return KEY_NUM3;
-        case GAME_C: return KEY_NUM7;
-        case GAME_D: return KEY_NUM9;
-        default: throw new IllegalArgumentException("bad game action " + gameAction);
+            case UP: return KEY_UP;
+            case DOWN: return KEY_DOWN;
+            case LEFT: return KEY_LEFT;
+            case RIGHT: return KEY_RIGHT;
+            case FIRE: return KEY_SELECT;
+            case GAME_A: return KEY_NUM1;
+            case GAME_B: return KEY_NUM3;
+            case GAME_C: return KEY_NUM7;
+            case GAME_D: return KEY_NUM9;
+            default: throw new IllegalArgumentException("bad game action " + gameAction);
         }
     }
 
@@ -74,16 +74,16 @@ public abstract class Canvas extends Displayable {
             return String.valueOf((char) keyCode);
         }
         switch (keyCode) {
-        case KEY_STAR: return "*";
-        case KEY_POUND: return "#";
-        case KEY_UP: return "Up";
-        case KEY_DOWN: return "Down";
-        case KEY_LEFT: return "Left";
-        case KEY_RIGHT: return "Right";
-        case KEY_SELECT: return "Select";
-        case KEY_SOFT_LEFT: return "Soft 1";
-        case KEY_SOFT_RIGHT: return "Soft 2";
-        default: throw new IllegalArgumentException("bad key code " + keyCode);
+            case KEY_STAR: return "*";
+            case KEY_POUND: return "#";
+            case KEY_UP: return "Up";
+            case KEY_DOWN: return "Down";
+            case KEY_LEFT: return "Left";
+            case KEY_RIGHT: return "Right";
+            case KEY_SELECT: return "Select";
+            case KEY_SOFT_LEFT: return "Soft 1";
+            case KEY_SOFT_RIGHT: return "Soft 2";
+            default: throw new IllegalArgumentException("bad key code " + keyCode);
         }
     }
 
@@ -98,18 +98,26 @@ public abstract class Canvas extends Displayable {
     /** The game action of a key, 0 for a valid key without one, -1 for an unknown code. */
     static int gameAction(int keyCode) {
         switch (keyCode) {
-        case KEY_UP: case KEY_NUM2: return UP;
-        case KEY_DOWN: case KEY_NUM8: return DOWN;
-        case KEY_LEFT: case KEY_NUM4: return LEFT;
-        case KEY_RIGHT: case KEY_NUM6: return RIGHT;
-        case KEY_SELECT: case KEY_NUM5: return FIRE;
-        case KEY_NUM1: return GAME_A;
-        case KEY_NUM3: return GAME_B;
-        case KEY_NUM7: return GAME_C;
-        case KEY_NUM9: return GAME_D;
-        case KEY_NUM0: case KEY_STAR: case KEY_POUND: case KEY_SOFT_LEFT: case KEY_SOFT_RIGHT:
-            return 0;
-        default: return -1;
+            case KEY_UP:
+            case KEY_NUM2: return UP;
+            case KEY_DOWN:
+            case KEY_NUM8: return DOWN;
+            case KEY_LEFT:
+            case KEY_NUM4: return LEFT;
+            case KEY_RIGHT:
+            case KEY_NUM6: return RIGHT;
+            case KEY_SELECT:
+            case KEY_NUM5: return FIRE;
+            case KEY_NUM1: return GAME_A;
+            case KEY_NUM3: return GAME_B;
+            case KEY_NUM7: return GAME_C;
+            case KEY_NUM9: return GAME_D;
+            case KEY_NUM0:
+            case KEY_STAR:
+            case KEY_POUND:
+            case KEY_SOFT_LEFT:
+            case KEY_SOFT_RIGHT: return 0;
+            default: return -1;
         }
     }
 

@@ -7,7 +7,8 @@ public class ChoiceGroup extends Item implements Choice {
         this(label, choiceType, new String[0], null);
     }
 
-    public ChoiceGroup(String label, int choiceType, String[] stringElements, Image[] imageElements) {
+    public ChoiceGroup(
+            String label, int choiceType, String[] stringElements, Image[] imageElements) {
         super(label);
         if (choiceType != EXCLUSIVE && choiceType != MULTIPLE && choiceType != POPUP) {
             throw new IllegalArgumentException("bad choice type " + choiceType);

@@ -27,7 +27,8 @@ public class Display {
     static final int SOFT_BAR_HEIGHT = 20;
     static final int TITLE_HEIGHT = 20;
 
-    private static final int[] COLORS = {0xFFFFFF, 0x000000, 0x2050A0, 0xFFFFFF, 0x808080, 0x2050A0};
+    private static final int[] COLORS = {
+            0xFFFFFF, 0x000000, 0x2050A0, 0xFFFFFF, 0x808080, 0x2050A0};
     private static final Display INSTANCE = new Display();
 
     static {
@@ -284,8 +285,10 @@ public class Display {
         }
     }
 
-    /** The soft key's command, if it has one: the first command on the left, the second or a
-     *  menu of all the others on the right. */
+    /**
+     * The soft key's command, if it has one: the first command on the left, the second or a
+     *  menu of all the others on the right.
+     */
     private boolean softKey(final Displayable d, int side) {
         final Command[] commands = d.commands();
         if (side >= commands.length) {
@@ -426,7 +429,8 @@ public class Display {
             g.setColor(COLORS[COLOR_HIGHLIGHTED_FOREGROUND]);
             g.setFont(Font.getFont(Font.FACE_SYSTEM, Font.STYLE_BOLD, Font.SIZE_SMALL));
             String title = d.getTitle();
-            g.drawString(title == null ? "" : title, 4, top / 2 + 6, Graphics.LEFT | Graphics.BASELINE);
+            g.drawString(
+                    title == null ? "" : title, 4, top / 2 + 6, Graphics.LEFT | Graphics.BASELINE);
         }
         d.paintContent(new Graphics(frame, 0, top, WIDTH, height), WIDTH, height);
         if (d.showsSoftBar()) {

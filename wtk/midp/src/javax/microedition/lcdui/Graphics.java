@@ -20,8 +20,8 @@ public class Graphics {
     public static final int DOTTED = 1;
 
     private static final Stroke SOLID_STROKE = new BasicStroke(1f);
-    private static final Stroke DOTTED_STROKE = new BasicStroke(1f, BasicStroke.CAP_BUTT,
-            BasicStroke.JOIN_MITER, 10f, new float[] {1f, 1f}, 0f);
+    private static final Stroke DOTTED_STROKE = new BasicStroke(
+            1f, BasicStroke.CAP_BUTT, BasicStroke.JOIN_MITER, 10f, new float[] {1f, 1f}, 0f);
 
     private final Pixmap target;
     /** The image drawn on, or null for the display. */
@@ -165,7 +165,8 @@ public class Graphics {
         intersectClip(limitX, limitY, limitWidth, limitHeight, x, y, width, height);
     }
 
-    private void intersectClip(int baseX, int baseY, int baseW, int baseH, int x, int y, int w, int h) {
+    private void intersectClip(
+            int baseX, int baseY, int baseW, int baseH, int x, int y, int w, int h) {
         long left = Math.max((long) x + translateX, baseX);
         long top = Math.max((long) y + translateY, baseY);
         long right = Math.min((long) x + translateX + Math.max(w, 0), (long) baseX + baseW);
@@ -336,8 +337,8 @@ public class Graphics {
                 y_dest, anchor);
     }
 
-    public void copyArea(int x_src, int y_src, int width, int height, int x_dest, int y_dest,
-            int anchor) {
+    public void copyArea(
+            int x_src, int y_src, int width, int height, int x_dest, int y_dest, int anchor) {
         if (owner == null) {
             throw new IllegalStateException("copyArea needs an image as its destination");
         }
@@ -355,8 +356,8 @@ public class Graphics {
         blit(copy, 0, width, width, height, 0, Blit.COPY, x_dest, y_dest, anchor);
     }
 
-    public void drawRGB(int[] rgbData, int offset, int scanlength, int x, int y, int width, int height,
-            boolean processAlpha) {
+    public void drawRGB(int[] rgbData, int offset, int scanlength, int x, int y, int width,
+            int height, boolean processAlpha) {
         if (rgbData == null) {
             throw new NullPointerException();
         }
@@ -397,8 +398,8 @@ public class Graphics {
         } else if ((anchor & BOTTOM) != 0) {
             top -= boxH;
         }
-        Blit.draw(src, offset, scan, w, h, transform, mode, target, left, top, clipX, clipY, clipWidth,
-                clipHeight);
+        Blit.draw(src, offset, scan, w, h, transform, mode, target, left, top, clipX, clipY,
+                clipWidth, clipHeight);
     }
 
     /** One horizontal and one vertical anchor (TOP, BASELINE or BOTTOM), or 0 for TOP|LEFT. */

@@ -53,7 +53,8 @@ public class Image {
 
     public static Image createImage(byte[] imageData, int imageOffset, int imageLength) {
         if (imageOffset < 0 || imageLength < 0 || imageOffset > imageData.length - imageLength) {
-            throw new ArrayIndexOutOfBoundsException("offset " + imageOffset + ", length " + imageLength);
+            throw new ArrayIndexOutOfBoundsException(
+                    "offset " + imageOffset + ", length " + imageLength);
         }
         try {
             return decode(new ByteArrayInputStream(imageData, imageOffset, imageLength));
@@ -62,7 +63,8 @@ public class Image {
         }
     }
 
-    public static Image createImage(Image image, int x, int y, int width, int height, int transform) {
+    public static Image createImage(
+            Image image, int x, int y, int width, int height, int transform) {
         if (!Blit.isValidTransform(transform)) {
             throw new IllegalArgumentException("bad transform " + transform);
         }
@@ -145,7 +147,8 @@ public class Image {
         return mutable;
     }
 
-    public void getRGB(int[] rgbData, int offset, int scanlength, int x, int y, int width, int height) {
+    public void getRGB(
+            int[] rgbData, int offset, int scanlength, int x, int y, int width, int height) {
         if (rgbData == null) {
             throw new NullPointerException();
         }
@@ -156,7 +159,8 @@ public class Image {
             throw new IllegalArgumentException("region outside the image");
         }
         if (Math.abs(scanlength) < width) {
-            throw new IllegalArgumentException("scan length " + scanlength + " below width " + width);
+            throw new IllegalArgumentException(
+                    "scan length " + scanlength + " below width " + width);
         }
         long first = offset + Math.min(0L, (long) (height - 1) * scanlength);
         long last = offset + Math.max(0L, (long) (height - 1) * scanlength) + width - 1;

@@ -48,7 +48,8 @@ public class ImageItem extends Item {
         if (g != null) {
             int align = getLayout() & LAYOUT_CENTER;
             int left = align == LAYOUT_CENTER ? x + (width - image.getWidth()) / 2
-                    : align == LAYOUT_RIGHT ? x + width - image.getWidth() : x;
+                    : align == LAYOUT_RIGHT   ? x + width - image.getWidth()
+                                              : x;
             g.drawImage(image, left, y, Graphics.LEFT | Graphics.TOP);
         }
         return image.getHeight();

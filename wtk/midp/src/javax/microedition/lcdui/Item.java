@@ -167,16 +167,18 @@ public abstract class Item {
         return paint(null, 0, 0, width, false);
     }
 
-    /** Draws the label and the content from y on (only measures when g is null); returns the
-     *  height. */
+    /**
+     * Draws the label and the content from y on (only measures when g is null); returns the
+     *  height.
+     */
     int paint(Graphics g, int x, int y, int width, boolean focused) {
         int used = 0;
         if (label != null && label.length() > 0) {
             if (g != null) {
                 g.setColor(0x000000);
             }
-            used += Screen.drawText(g, label, Font.getFont(Font.FACE_SYSTEM, Font.STYLE_BOLD,
-                    Font.SIZE_SMALL), x, y, width);
+            used += Screen.drawText(g, label,
+                    Font.getFont(Font.FACE_SYSTEM, Font.STYLE_BOLD, Font.SIZE_SMALL), x, y, width);
         }
         return used + paintContent(g, x, y + used, width, focused);
     }

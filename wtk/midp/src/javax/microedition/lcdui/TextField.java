@@ -106,7 +106,8 @@ public class TextField extends Item {
             g.drawRect(x, y, width - 1, height - 1);
             g.setColor(0x000000);
             g.setFont(font);
-            g.drawString(model.shown() + (focused ? "|" : ""), x + 2, y + 2, Graphics.LEFT | Graphics.TOP);
+            g.drawString(model.shown() + (focused ? "|" : ""), x + 2, y + 2,
+                    Graphics.LEFT | Graphics.TOP);
         }
         return height + 2;
     }

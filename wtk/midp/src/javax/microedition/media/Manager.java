@@ -9,7 +9,7 @@ public final class Manager {
     public static final String TONE_DEVICE_LOCATOR = "device://tone";
 
     private static final String[] CONTENT_TYPES = {
-        "audio/x-wav", "audio/basic", "audio/mpeg", "audio/midi", "audio/x-tone-seq"};
+            "audio/x-wav", "audio/basic", "audio/mpeg", "audio/midi", "audio/x-tone-seq"};
     private static final TimeBase SYSTEM_TIME_BASE = new TimeBase() {
         public long getTime() {
             return System.nanoTime() / 1000;
@@ -42,7 +42,8 @@ public final class Manager {
         throw new MediaException("cannot play " + locator);
     }
 
-    public static Player createPlayer(InputStream stream, String type) throws IOException, MediaException {
+    public static Player createPlayer(InputStream stream, String type)
+            throws IOException, MediaException {
         if (stream == null) {
             throw new IllegalArgumentException("null stream");
         }

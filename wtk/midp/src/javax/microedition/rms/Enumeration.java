@@ -13,7 +13,8 @@ final class Enumeration implements RecordEnumeration, RecordListener {
     private int cursor = -1;
     private boolean destroyed;
 
-    Enumeration(RecordStore store, RecordFilter filter, RecordComparator comparator, boolean keepUpdated) {
+    Enumeration(RecordStore store, RecordFilter filter, RecordComparator comparator,
+            boolean keepUpdated) {
         this.store = store;
         this.filter = filter;
         this.comparator = comparator;
@@ -32,7 +33,8 @@ final class Enumeration implements RecordEnumeration, RecordListener {
         return ids.length;
     }
 
-    public byte[] nextRecord() throws InvalidRecordIDException, RecordStoreNotOpenException, RecordStoreException {
+    public byte[] nextRecord()
+            throws InvalidRecordIDException, RecordStoreNotOpenException, RecordStoreException {
         return store.getRecord(nextRecordId());
     }
 
@@ -44,7 +46,8 @@ final class Enumeration implements RecordEnumeration, RecordListener {
         return ids[++cursor];
     }
 
-    public byte[] previousRecord() throws InvalidRecordIDException, RecordStoreNotOpenException, RecordStoreException {
+    public byte[] previousRecord()
+            throws InvalidRecordIDException, RecordStoreNotOpenException, RecordStoreException {
         return store.getRecord(previousRecordId());
     }
 
@@ -75,7 +78,8 @@ final class Enumeration implements RecordEnumeration, RecordListener {
 
     public synchronized void rebuild() {
         checkAlive();
-        final ArrayList<Map.Entry<Integer, byte[]>> chosen = new ArrayList<Map.Entry<Integer, byte[]>>();
+        final ArrayList<Map.Entry<Integer, byte[]>> chosen =
+                new ArrayList<Map.Entry<Integer, byte[]>>();
         for (Map.Entry<Integer, byte[]> e : store.snapshot().entrySet()) {
             if (filter == null || filter.matches(e.getValue())) {
                 chosen.add(e);

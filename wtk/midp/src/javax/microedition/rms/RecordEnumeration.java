@@ -3,11 +3,13 @@ package javax.microedition.rms;
 public interface RecordEnumeration {
     int numRecords();
 
-    byte[] nextRecord() throws InvalidRecordIDException, RecordStoreNotOpenException, RecordStoreException;
+    byte[] nextRecord()
+            throws InvalidRecordIDException, RecordStoreNotOpenException, RecordStoreException;
 
     int nextRecordId() throws InvalidRecordIDException;
 
-    byte[] previousRecord() throws InvalidRecordIDException, RecordStoreNotOpenException, RecordStoreException;
+    byte[] previousRecord()
+            throws InvalidRecordIDException, RecordStoreNotOpenException, RecordStoreException;
 
     int previousRecordId() throws InvalidRecordIDException;
 

@@ -70,8 +70,8 @@ public class RecordStore {
         return openRecordStore(recordStoreName, createIfNecessary, AUTHMODE_PRIVATE, true);
     }
 
-    public static RecordStore openRecordStore(String recordStoreName, boolean createIfNecessary,
-            int authmode, boolean writable)
+    public static RecordStore openRecordStore(
+            String recordStoreName, boolean createIfNecessary, int authmode, boolean writable)
             throws RecordStoreException, RecordStoreFullException, RecordStoreNotFoundException {
         checkName(recordStoreName);
         if (authmode != AUTHMODE_PRIVATE && authmode != AUTHMODE_ANY) {
@@ -99,8 +99,8 @@ public class RecordStore {
         }
     }
 
-    public static RecordStore openRecordStore(String recordStoreName, String vendorName, String suiteName)
-            throws RecordStoreException, RecordStoreNotFoundException {
+    public static RecordStore openRecordStore(String recordStoreName, String vendorName,
+            String suiteName) throws RecordStoreException, RecordStoreNotFoundException {
         if (vendorName == null || suiteName == null) {
             throw new NullPointerException();
         }
@@ -212,7 +212,8 @@ public class RecordStore {
         return lastModified;
     }
 
-    public synchronized int getNextRecordID() throws RecordStoreNotOpenException, RecordStoreException {
+    public synchronized int getNextRecordID()
+            throws RecordStoreNotOpenException, RecordStoreException {
         checkOpen();
         return nextId;
     }
@@ -277,7 +278,8 @@ public class RecordStore {
         }
     }
 
-    private byte[] record(int recordId) throws RecordStoreNotOpenException, InvalidRecordIDException {
+    private byte[] record(int recordId)
+            throws RecordStoreNotOpenException, InvalidRecordIDException {
         checkOpen();
         byte[] record = records.get(Integer.valueOf(recordId));
         if (record == null) {
@@ -306,7 +308,7 @@ public class RecordStore {
 
     public void setRecord(int recordId, byte[] newData, int offset, int numBytes)
             throws RecordStoreNotOpenException, InvalidRecordIDException, RecordStoreException,
-            RecordStoreFullException {
+                   RecordStoreFullException {
         byte[] record = copy(newData, offset, numBytes);
         RecordListener[] notify;
         synchronized (this) {

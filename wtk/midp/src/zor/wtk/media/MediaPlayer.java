@@ -61,7 +61,8 @@ public final class MediaPlayer implements Player {
         return new MediaPlayer(Kind.TONES, "audio/x-tone-seq", null);
     }
 
-    public static Player forStream(InputStream stream, String type) throws IOException, MediaException {
+    public static Player forStream(InputStream stream, String type)
+            throws IOException, MediaException {
         ByteArrayOutputStream bytes = new ByteArrayOutputStream();
         byte[] chunk = new byte[8192];
         for (int n; (n = stream.read(chunk)) > 0;) {
@@ -74,7 +75,8 @@ public final class MediaPlayer implements Player {
                 || name.equals("audio/sp-midi")) {
             kind = Kind.MIDI;
             name = "audio/midi";
-        } else if (name.equals("audio/x-wav") || name.equals("audio/wav") || name.equals("audio/basic")) {
+        } else if (name.equals("audio/x-wav") || name.equals("audio/wav")
+                || name.equals("audio/basic")) {
             kind = Kind.SAMPLED;
         } else if (name.equals("audio/mpeg") || name.equals("audio/mp3")) {
             kind = Kind.MPEG;
@@ -97,7 +99,8 @@ public final class MediaPlayer implements Player {
         if (startsWith(d, ".snd")) {
             return "audio/basic";
         }
-        if (startsWith(d, "ID3") || (d.length > 1 && (d[0] & 0xFF) == 0xFF && (d[1] & 0xE0) == 0xE0)) {
+        if (startsWith(d, "ID3")
+                || (d.length > 1 && (d[0] & 0xFF) == 0xFF && (d[1] & 0xE0) == 0xE0)) {
             return "audio/mpeg";
         }
         return "unknown";
@@ -140,32 +143,33 @@ public final class MediaPlayer implements Player {
     private void decode() throws MediaException {
         try {
             switch (kind) {
-            case MIDI:
-                sequence = MidiSystem.getSequence(new ByteArrayInputStream(data));
-                duration = sequence.getMicrosecondLength();
-                break;
-            case TONES:
-                sequence = data == null ? ToneSequence.silence() : ToneSequence.parse(data);
-                duration = sequence.getMicrosecondLength();
-                break;
-            case SAMPLED:
-                AudioInputStream in = AudioSystem.getAudioInputStream(new ByteArrayInputStream(data));
-                AudioFormat.Encoding encoding = in.getFormat().getEncoding();
-                if (!encoding.equals(AudioFormat.Encoding.PCM_SIGNED)
-                        && !encoding.equals(AudioFormat.Encoding.PCM_UNSIGNED)) {
-                    in = AudioSystem.getAudioInputStream(AudioFormat.Encoding.PCM_SIGNED, in);
-                }
-                format = in.getFormat();
-                ByteArrayOutputStream pcm = new ByteArrayOutputStream();
-                byte[] chunk = new byte[8192];
-                for (int n; (n = in.read(chunk)) > 0;) {
-                    pcm.write(chunk, 0, n);
-                }
-                samples = pcm.toByteArray();
-                duration = (long) (samples.length / format.getFrameSize() * 1e6 / format.getFrameRate());
-                break;
-            default:
-                break;
+                case MIDI:
+                    sequence = MidiSystem.getSequence(new ByteArrayInputStream(data));
+                    duration = sequence.getMicrosecondLength();
+                    break;
+                case TONES:
+                    sequence = data == null ? ToneSequence.silence() : ToneSequence.parse(data);
+                    duration = sequence.getMicrosecondLength();
+                    break;
+                case SAMPLED:
+                    AudioInputStream in =
+                            AudioSystem.getAudioInputStream(new ByteArrayInputStream(data));
+                    AudioFormat.Encoding encoding = in.getFormat().getEncoding();
+                    if (!encoding.equals(AudioFormat.Encoding.PCM_SIGNED)
+                            && !encoding.equals(AudioFormat.Encoding.PCM_UNSIGNED)) {
+                        in = AudioSystem.getAudioInputStream(AudioFormat.Encoding.PCM_SIGNED, in);
+                    }
+                    format = in.getFormat();
+                    ByteArrayOutputStream pcm = new ByteArrayOutputStream();
+                    byte[] chunk = new byte[8192];
+                    for (int n; (n = in.read(chunk)) > 0;) {
+                        pcm.write(chunk, 0, n);
+                    }
+                    samples = pcm.toByteArray();
+                    duration = (long) (samples.length / format.getFrameSize() * 1e6
+                            / format.getFrameRate());
+                    break;
+                default: break;
             }
         } catch (Exception e) {
             throw new MediaException("cannot decode " + contentType + ": " + e.getMessage());
@@ -223,7 +227,8 @@ public final class MediaPlayer implements Player {
             sound.play(baseMicros);
         }
         if (duration != TIME_UNKNOWN) {
-            endTask = Synth.CLOCK.schedule(this::reachedEnd, duration - baseMicros, TimeUnit.MICROSECONDS);
+            endTask = Synth.CLOCK.schedule(
+                    this::reachedEnd, duration - baseMicros, TimeUnit.MICROSECONDS);
         }
     }
 
@@ -381,7 +386,8 @@ public final class MediaPlayer implements Player {
 
     public synchronized Control[] getControls() {
         checkRealized();
-        return kind == Kind.TONES ? new Control[] {volumeControl, toneControl} : new Control[] {volumeControl};
+        return kind == Kind.TONES ? new Control[] {volumeControl, toneControl}
+                                  : new Control[] {volumeControl};
     }
 
     public synchronized Control getControl(String controlType) {
@@ -390,7 +396,8 @@ public final class MediaPlayer implements Player {
             throw new IllegalArgumentException("null control type");
         }
         String name = controlType.startsWith("javax.microedition.media.control.")
-                ? controlType.substring("javax.microedition.media.control.".length()) : controlType;
+                ? controlType.substring("javax.microedition.media.control.".length())
+                : controlType;
         if (name.equals("VolumeControl")) {
             return volumeControl;
         }

@@ -45,7 +45,8 @@ public final class Synth {
             return;
         }
         try {
-            r.send(new ShortMessage(ShortMessage.NOTE_ON, TONE_CHANNEL, note, volume * 127 / 100), -1);
+            r.send(new ShortMessage(ShortMessage.NOTE_ON, TONE_CHANNEL, note, volume * 127 / 100),
+                    -1);
             final ShortMessage off = new ShortMessage(ShortMessage.NOTE_OFF, TONE_CHANNEL, note, 0);
             CLOCK.schedule(() -> r.send(off, -1), duration, TimeUnit.MILLISECONDS);
         } catch (javax.sound.midi.InvalidMidiDataException e) {

@@ -65,7 +65,8 @@ final class ToneSequence {
             }
             p += 2;
         }
-        track.add(new MidiEvent(new ShortMessage(ShortMessage.PROGRAM_CHANGE, CHANNEL, SQUARE_LEAD, 0), 0));
+        track.add(new MidiEvent(
+                new ShortMessage(ShortMessage.PROGRAM_CHANGE, CHANNEL, SQUARE_LEAD, 0), 0));
         play(p, -1, 0);
     }
 
@@ -109,17 +110,21 @@ final class ToneSequence {
         check(note, -1, 127);
         long length = Math.round(check(units, 1, 127) * msPerUnit);
         if (note != ToneControl.SILENCE) {
-            track.add(new MidiEvent(new ShortMessage(ShortMessage.NOTE_ON, CHANNEL, note, velocity), tick));
-            track.add(new MidiEvent(new ShortMessage(ShortMessage.NOTE_OFF, CHANNEL, note, 0), tick + length));
+            track.add(new MidiEvent(
+                    new ShortMessage(ShortMessage.NOTE_ON, CHANNEL, note, velocity), tick));
+            track.add(new MidiEvent(
+                    new ShortMessage(ShortMessage.NOTE_OFF, CHANNEL, note, 0), tick + length));
         }
         tick += length;
         // Silence at the end still counts: the end-of-track marker moves with it.
-        track.add(new MidiEvent(new ShortMessage(ShortMessage.CONTROL_CHANGE, CHANNEL, 110, 0), tick));
+        track.add(new MidiEvent(
+                new ShortMessage(ShortMessage.CONTROL_CHANGE, CHANNEL, 110, 0), tick));
     }
 
     private static int check(int value, int min, int max) {
         if (value < min || value > max) {
-            throw new IllegalArgumentException("tone sequence value " + value + " outside " + min + ".." + max);
+            throw new IllegalArgumentException(
+                    "tone sequence value " + value + " outside " + min + ".." + max);
         }
         return value;
     }

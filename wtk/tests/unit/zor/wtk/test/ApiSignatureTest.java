@@ -33,7 +33,8 @@ class ApiSignatureTest {
     @Test
     void publicSignaturesUseOnlyCldcAndMidpTypes() throws Exception {
         Set<String> known = classesOf(new File(System.getProperty("wtk.cldc")));
-        File midp = new File(Display.class.getProtectionDomain().getCodeSource().getLocation().toURI());
+        File midp =
+                new File(Display.class.getProtectionDomain().getCodeSource().getLocation().toURI());
         for (String name : classesOf(midp)) {
             if (name.startsWith("java.")) {
                 known.add(name); // what MIDP adds to CLDC
@@ -73,7 +74,8 @@ class ApiSignatureTest {
                 while (type != null && type.isArray()) {
                     type = type.getComponentType();
                 }
-                if (type != null && !type.isPrimitive() && !type.getName().startsWith("javax.microedition.")
+                if (type != null && !type.isPrimitive()
+                        && !type.getName().startsWith("javax.microedition.")
                         && !known.contains(type.getName())) {
                     strays.add(name + " uses " + type.getName());
                 }

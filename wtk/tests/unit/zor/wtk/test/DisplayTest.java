@@ -61,8 +61,8 @@ class DisplayTest {
 
     @Test
     void implicitListsSelectWithFire() {
-        javax.microedition.lcdui.List menu = new javax.microedition.lcdui.List("Menu", Choice.IMPLICIT,
-                new String[] {"Play", "Scores", "Exit"}, null);
+        javax.microedition.lcdui.List menu = new javax.microedition.lcdui.List(
+                "Menu", Choice.IMPLICIT, new String[] {"Play", "Scores", "Exit"}, null);
         List<String> chosen = new ArrayList<>();
         menu.setCommandListener((c, d) -> {
             assertSame(javax.microedition.lcdui.List.SELECT_COMMAND, c);

@@ -70,7 +70,8 @@ class GameCanvasTest {
         g.setColor(0x123456);
         g.fillRect(0, 0, 240, 320);
         game.flushGraphics(); // not shown: nothing happens
-        assertEquals(0xFFFFFF, Phone.screenPixel(5, 5)); // the shown buffer is still the white it began as
+        assertEquals(0xFFFFFF,
+                Phone.screenPixel(5, 5)); // the shown buffer is still the white it began as
         Phone.show(game);
         g.setColor(0x00FF00);
         g.fillRect(5, 5, 1, 1);

@@ -15,7 +15,9 @@ import javax.microedition.lcdui.game.TiledLayer;
 import org.junit.jupiter.api.Test;
 
 class LayerTest {
-    /** Tile 1 is solid 'a', tile 2 has one opaque 'b' pixel at its bottom-right, tile 3 solid 'c'. */
+    /**
+     * Tile 1 is solid 'a', tile 2 has one opaque 'b' pixel at its bottom-right, tile 3 solid 'c'.
+     */
     private static final Image TILES = Pictures.image("aa..cc", "aa.bcc");
 
     private static String[] painted(TiledLayer layer, int width, int height) {
@@ -36,10 +38,12 @@ class LayerTest {
         assertEquals(-1, animated);
         assertEquals(-2, layer.createAnimatedTile(0));
         layer.setCell(2, 0, animated);
-        assertArrayEquals(new String[] {"aawwww", "aawwwb", "wwcccc", "wwcccc"}, painted(layer, 6, 4));
+        assertArrayEquals(
+                new String[] {"aawwww", "aawwwb", "wwcccc", "wwcccc"}, painted(layer, 6, 4));
         layer.setAnimatedTile(animated, 1);
         assertEquals(1, layer.getAnimatedTile(animated));
-        assertArrayEquals(new String[] {"aawwaa", "aawwaa", "wwcccc", "wwcccc"}, painted(layer, 6, 4));
+        assertArrayEquals(
+                new String[] {"aawwaa", "aawwaa", "wwcccc", "wwcccc"}, painted(layer, 6, 4));
 
         assertThrows(IndexOutOfBoundsException.class, () -> layer.setCell(3, 0, 1));
         assertThrows(IndexOutOfBoundsException.class, () -> layer.setCell(0, 0, 4));
@@ -104,7 +108,8 @@ class LayerTest {
         g.clipRect(0, 0, 6, 7);
         manager.paint(g, 2, 3);
         // World (48, 48) shows at (2, 3) plus the translation; only a 3 x 3 window is painted.
-        assertArrayEquals(Pictures.onWhite(8, 8, 3, 3, "www", "wbb", "wba"), Pictures.read(canvas, 0, 0, 8, 8));
+        assertArrayEquals(Pictures.onWhite(8, 8, 3, 3, "www", "wbb", "wba"),
+                Pictures.read(canvas, 0, 0, 8, 8));
         assertEquals(1, g.getTranslateX());
         assertEquals(0, g.getTranslateY());
         assertArrayEquals(new int[] {0, 0, 6, 7},

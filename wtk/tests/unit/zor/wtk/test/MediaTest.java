@@ -43,7 +43,8 @@ class MediaTest {
         AudioFormat format = new AudioFormat(8000, 8, 1, false, false);
         byte[] samples = new byte[800]; // 100 ms
         ByteArrayOutputStream out = new ByteArrayOutputStream();
-        AudioSystem.write(new AudioInputStream(new ByteArrayInputStream(samples), format, samples.length),
+        AudioSystem.write(
+                new AudioInputStream(new ByteArrayInputStream(samples), format, samples.length),
                 AudioFileFormat.Type.WAVE, out);
         return out.toByteArray();
     }
@@ -89,7 +90,8 @@ class MediaTest {
         Player wave = Manager.createPlayer(new ByteArrayInputStream(wav()), "audio/x-wav");
         wave.prefetch();
         assertEquals(100_000, wave.getDuration(), 1_000);
-        Player mp3 = Manager.createPlayer(new ByteArrayInputStream(new byte[] {'I', 'D', '3', 0}), "audio/mpeg");
+        Player mp3 = Manager.createPlayer(
+                new ByteArrayInputStream(new byte[] {'I', 'D', '3', 0}), "audio/mpeg");
         mp3.start();
         assertEquals(Player.STARTED, mp3.getState());
         assertEquals(Player.TIME_UNKNOWN, mp3.getDuration());
@@ -100,15 +102,17 @@ class MediaTest {
         ToneControl control = (ToneControl) tones.getControl("ToneControl");
         // A quarter note at 120 beats a minute, played twice through a block.
         control.setSequence(new byte[] {ToneControl.VERSION, 1, ToneControl.TEMPO, 30,
-            ToneControl.BLOCK_START, 0, ToneControl.C4, 16, ToneControl.BLOCK_END, 0,
-            ToneControl.PLAY_BLOCK, 0, ToneControl.PLAY_BLOCK, 0});
+                ToneControl.BLOCK_START, 0, ToneControl.C4, 16, ToneControl.BLOCK_END, 0,
+                ToneControl.PLAY_BLOCK, 0, ToneControl.PLAY_BLOCK, 0});
         assertEquals(1_000_000, tones.getDuration(), 5_000);
         assertThrows(IllegalArgumentException.class, () -> control.setSequence(new byte[] {1, 2}));
 
         assertThrows(MediaException.class,
                 () -> Manager.createPlayer(new ByteArrayInputStream(new byte[1]), "video/mp4"));
-        assertThrows(IllegalArgumentException.class, () -> Manager.createPlayer(null, "audio/midi"));
-        Player broken = Manager.createPlayer(new ByteArrayInputStream(new byte[] {1, 2, 3}), "audio/midi");
+        assertThrows(
+                IllegalArgumentException.class, () -> Manager.createPlayer(null, "audio/midi"));
+        Player broken =
+                Manager.createPlayer(new ByteArrayInputStream(new byte[] {1, 2, 3}), "audio/midi");
         assertThrows(MediaException.class, broken::realize);
     }
 }

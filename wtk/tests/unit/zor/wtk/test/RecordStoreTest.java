@@ -19,8 +19,7 @@ import org.junit.jupiter.api.io.TempDir;
 import zor.wtk.Suite;
 
 class RecordStoreTest {
-    @TempDir
-    Path folder;
+    @TempDir Path folder;
 
     @Test
     void recordsSurviveClosingAndEnumerateSorted() throws Exception {
@@ -42,14 +41,17 @@ class RecordStoreTest {
         assertArrayEquals(new byte[] {1}, again.getRecord(3));
         assertThrows(InvalidRecordIDException.class, () -> again.getRecord(1));
         again.setRecord(2, new byte[] {5}, 0, 1);
-        RecordEnumeration byContent = again.enumerateRecords(null, (a, b) -> Integer.compare(a[0], b[0]), false);
+        RecordEnumeration byContent =
+                again.enumerateRecords(null, (a, b) -> Integer.compare(a[0], b[0]), false);
         assertEquals(3, byContent.nextRecordId());
         assertEquals(2, byContent.nextRecordId());
         assertArrayEquals(new String[] {"scores/1"}, RecordStore.listRecordStores());
         assertThrows(RecordStoreException.class, () -> RecordStore.deleteRecordStore("scores/1"));
         again.closeRecordStore();
         RecordStore.deleteRecordStore("scores/1");
-        assertThrows(RecordStoreNotFoundException.class, () -> RecordStore.openRecordStore("scores/1", false));
-        assertThrows(IllegalArgumentException.class, () -> RecordStore.openRecordStore("x".repeat(33), true));
+        assertThrows(RecordStoreNotFoundException.class,
+                () -> RecordStore.openRecordStore("scores/1", false));
+        assertThrows(IllegalArgumentException.class,
+                () -> RecordStore.openRecordStore("x".repeat(33), true));
     }
 }

@@ -56,16 +56,17 @@ class SpriteTest {
     /** A 10 x 20 frame with its reference pixel at (2, 3), kept at (100, 100) on the screen. */
     @ParameterizedTest
     @CsvSource({
-        "0, 98, 97, 10, 20", // NONE
-        "5, 84, 98, 20, 10", // ROT90: pixel (2,3) lands at (16,2)
-        "3, 93, 84, 10, 20", // ROT180: at (7,16)
-        "6, 97, 93, 20, 10", // ROT270: at (3,7)
-        "2, 93, 97, 10, 20", // MIRROR: at (7,3)
-        "7, 84, 93, 20, 10", // MIRROR_ROT90: at (16,7)
-        "1, 98, 84, 10, 20", // MIRROR_ROT180: at (2,16)
-        "4, 97, 98, 20, 10", // MIRROR_ROT270: at (3,2)
+            "0, 98, 97, 10, 20", // NONE
+            "5, 84, 98, 20, 10", // ROT90: pixel (2,3) lands at (16,2)
+            "3, 93, 84, 10, 20", // ROT180: at (7,16)
+            "6, 97, 93, 20, 10", // ROT270: at (3,7)
+            "2, 93, 97, 10, 20", // MIRROR: at (7,3)
+            "7, 84, 93, 20, 10", // MIRROR_ROT90: at (16,7)
+            "1, 98, 84, 10, 20", // MIRROR_ROT180: at (2,16)
+            "4, 97, 98, 20, 10", // MIRROR_ROT270: at (3,2)
     })
-    void transformsTurnAboutTheReferencePixel(int transform, int x, int y, int width, int height) {
+    void
+    transformsTurnAboutTheReferencePixel(int transform, int x, int y, int width, int height) {
         Sprite s = new Sprite(Image.createImage(10, 20));
         s.defineReferencePixel(2, 3);
         s.setRefPixelPosition(100, 100);
@@ -99,7 +100,8 @@ class SpriteTest {
         assertTrue(tall.collidesWith(dot, false));
         dot.setPosition(15, 7);
         assertFalse(tall.collidesWith(dot, false));
-        assertThrows(IllegalArgumentException.class, () -> tall.defineCollisionRectangle(0, 0, -1, 1));
+        assertThrows(
+                IllegalArgumentException.class, () -> tall.defineCollisionRectangle(0, 0, -1, 1));
     }
 
     @Test

@@ -83,7 +83,8 @@ public class Sprite extends Layer {
     }
 
     public void setRefPixelPosition(int x, int y) {
-        setPosition(x - transformedX(refX, refY, transform), y - transformedY(refX, refY, transform));
+        setPosition(
+                x - transformedX(refX, refY, transform), y - transformedY(refX, refY, transform));
     }
 
     public int getRefPixelX() {
@@ -96,7 +97,8 @@ public class Sprite extends Layer {
 
     public void setFrame(int sequenceIndex) {
         if (sequenceIndex < 0 || sequenceIndex >= sequence.length) {
-            throw new IndexOutOfBoundsException("frame " + sequenceIndex + " of " + sequence.length);
+            throw new IndexOutOfBoundsException(
+                    "frame " + sequenceIndex + " of " + sequence.length);
         }
         this.sequenceIndex = sequenceIndex;
     }
@@ -130,8 +132,8 @@ public class Sprite extends Layer {
         }
         int frame = sequence[sequenceIndex];
         int columns = image.getWidth() / frameWidth;
-        g.drawRegion(image, (frame % columns) * frameWidth, (frame / columns) * frameHeight, frameWidth,
-                frameHeight, transform, getX(), getY(), Graphics.TOP | Graphics.LEFT);
+        g.drawRegion(image, (frame % columns) * frameWidth, (frame / columns) * frameHeight,
+                frameWidth, frameHeight, transform, getX(), getY(), Graphics.TOP | Graphics.LEFT);
     }
 
     public void setFrameSequence(int[] sequence) {
@@ -203,19 +205,25 @@ public class Sprite extends Layer {
     /** Where pixel (x, y) of the untransformed frame lands in the transformed one. */
     private int transformedX(int x, int y, int t) {
         switch (t) {
-        case TRANS_ROT90: case TRANS_MIRROR_ROT90: return frameHeight - 1 - y;
-        case TRANS_ROT180: case TRANS_MIRROR: return frameWidth - 1 - x;
-        case TRANS_ROT270: case TRANS_MIRROR_ROT270: return y;
-        default: return x;
+            case TRANS_ROT90:
+            case TRANS_MIRROR_ROT90: return frameHeight - 1 - y;
+            case TRANS_ROT180:
+            case TRANS_MIRROR: return frameWidth - 1 - x;
+            case TRANS_ROT270:
+            case TRANS_MIRROR_ROT270: return y;
+            default: return x;
         }
     }
 
     private int transformedY(int x, int y, int t) {
         switch (t) {
-        case TRANS_ROT90: case TRANS_MIRROR_ROT270: return x;
-        case TRANS_ROT180: case TRANS_MIRROR_ROT180: return frameHeight - 1 - y;
-        case TRANS_ROT270: case TRANS_MIRROR_ROT90: return frameWidth - 1 - x;
-        default: return y;
+            case TRANS_ROT90:
+            case TRANS_MIRROR_ROT270: return x;
+            case TRANS_ROT180:
+            case TRANS_MIRROR_ROT180: return frameHeight - 1 - y;
+            case TRANS_ROT270:
+            case TRANS_MIRROR_ROT90: return frameWidth - 1 - x;
+            default: return y;
         }
     }
 
@@ -229,7 +237,7 @@ public class Sprite extends Layer {
         int bx = pointX(collisionX + collisionWidth, collisionY + collisionHeight);
         int by = pointY(collisionX + collisionWidth, collisionY + collisionHeight);
         return new int[] {getX() + Math.min(ax, bx), getY() + Math.min(ay, by),
-            getX() + Math.max(ax, bx), getY() + Math.max(ay, by)};
+                getX() + Math.max(ax, bx), getY() + Math.max(ay, by)};
     }
 
     private int pointX(int x, int y) {
@@ -243,20 +251,28 @@ public class Sprite extends Layer {
     // A point maps like the pixel below-right of it, moved back by the pixel's own flip.
     private int pointShiftX() {
         switch (transform) {
-        case TRANS_ROT90: case TRANS_MIRROR_ROT90: case TRANS_ROT180: case TRANS_MIRROR: return 1;
-        default: return 0;
+            case TRANS_ROT90:
+            case TRANS_MIRROR_ROT90:
+            case TRANS_ROT180:
+            case TRANS_MIRROR: return 1;
+            default: return 0;
         }
     }
 
     private int pointShiftY() {
         switch (transform) {
-        case TRANS_ROT180: case TRANS_MIRROR_ROT180: case TRANS_ROT270: case TRANS_MIRROR_ROT90: return 1;
-        default: return 0;
+            case TRANS_ROT180:
+            case TRANS_MIRROR_ROT180:
+            case TRANS_ROT270:
+            case TRANS_MIRROR_ROT90: return 1;
+            default: return 0;
         }
     }
 
-    /** Whether this sprite's pixel at (px, py) of the painter's plane is opaque and inside the
-     *  collision rectangle; argb holds the current frame untransformed. */
+    /**
+     * Whether this sprite's pixel at (px, py) of the painter's plane is opaque and inside the
+     *  collision rectangle; argb holds the current frame untransformed.
+     */
     private boolean opaqueAt(int[] argb, int px, int py) {
         int u = px - getX();
         int v = py - getY();
@@ -264,17 +280,42 @@ public class Sprite extends Layer {
         int x;
         int y;
         switch (transform) {
-        case TRANS_ROT90: x = v; y = frameHeight - 1 - u; break;
-        case TRANS_ROT180: x = frameWidth - 1 - u; y = frameHeight - 1 - v; break;
-        case TRANS_ROT270: x = frameWidth - 1 - v; y = u; break;
-        case TRANS_MIRROR: x = frameWidth - 1 - u; y = v; break;
-        case TRANS_MIRROR_ROT90: x = frameWidth - 1 - v; y = frameHeight - 1 - u; break;
-        case TRANS_MIRROR_ROT180: x = u; y = frameHeight - 1 - v; break;
-        case TRANS_MIRROR_ROT270: x = v; y = u; break;
-        default: x = u; y = v; break;
+            case TRANS_ROT90:
+                x = v;
+                y = frameHeight - 1 - u;
+                break;
+            case TRANS_ROT180:
+                x = frameWidth - 1 - u;
+                y = frameHeight - 1 - v;
+                break;
+            case TRANS_ROT270:
+                x = frameWidth - 1 - v;
+                y = u;
+                break;
+            case TRANS_MIRROR:
+                x = frameWidth - 1 - u;
+                y = v;
+                break;
+            case TRANS_MIRROR_ROT90:
+                x = frameWidth - 1 - v;
+                y = frameHeight - 1 - u;
+                break;
+            case TRANS_MIRROR_ROT180:
+                x = u;
+                y = frameHeight - 1 - v;
+                break;
+            case TRANS_MIRROR_ROT270:
+                x = v;
+                y = u;
+                break;
+            default:
+                x = u;
+                y = v;
+                break;
         }
-        if (x < 0 || y < 0 || x >= frameWidth || y >= frameHeight || x < collisionX || y < collisionY
-                || x >= collisionX + collisionWidth || y >= collisionY + collisionHeight) {
+        if (x < 0 || y < 0 || x >= frameWidth || y >= frameHeight || x < collisionX
+                || y < collisionY || x >= collisionX + collisionWidth
+                || y >= collisionY + collisionHeight) {
             return false;
         }
         return (argb[y * frameWidth + x] >>> 24) == 0xFF;

@@ -172,8 +172,8 @@ public class TiledLayer extends Layer {
     int[] tilePixels(int tile) {
         int t = tile - 1;
         int[] argb = new int[tileWidth * tileHeight];
-        image.getRGB(argb, 0, tileWidth, (t % tileColumns) * tileWidth, (t / tileColumns) * tileHeight,
-                tileWidth, tileHeight);
+        image.getRGB(argb, 0, tileWidth, (t % tileColumns) * tileWidth,
+                (t / tileColumns) * tileHeight, tileWidth, tileHeight);
         return argb;
     }
 }
