@@ -26,7 +26,7 @@ public final class LayerBench {
             Sprite s = new Sprite(walker, 16, 16);
             s.setFrame(i % 4);
             s.setTransform(i % 8);
-            s.setPosition(800 + random.nextInt(400), 800 + random.nextInt(400));
+            s.setPosition(716 + random.nextInt(208), 716 + random.nextInt(288)); // all in view
             manager.append(s);
         }
         for (int layer = 0; layer < 4; layer++) {
@@ -47,7 +47,7 @@ public final class LayerBench {
         Image screen = Image.createImage(240, 320);
         Graphics g = screen.getGraphics();
         double[] layers = time(frame -> {
-            manager.setViewWindow(700 + frame % 300, 700 + frame % 200, 240, 320);
+            manager.setViewWindow(700 + frame % 16, 700 + frame % 16, 240, 320);
             manager.paint(g, 0, 0);
         });
         BufferedImage awtScreen = new BufferedImage(240, 320, BufferedImage.TYPE_INT_RGB);
