@@ -1,6 +1,7 @@
 #include "commandline.h"
 
 #include "base/error.h"
+#include "codegen/conversion.h"
 #include "model/projectfile.h"
 #include "model/projectstate.h"
 #include "model/settingsfile.h"
@@ -24,6 +25,8 @@ Commands:
   info FILE.zor          print the project's counts, MIDlet identity and levels
   resave IN.zor OUT.zor  load a project and write it again
   settings               print the settings of the program folder (creating them if missing)
+  convert FILE.zor       turn the project into the game's Java sources, pictures, maps and
+                         manifest under the program folder
 
 Options:
   --root DIR             the program folder (default: the folder of this executable)
@@ -120,6 +123,9 @@ int run(const fs::path &root, const std::vector<std::string> &arguments)
     } else if (command == "resave") {
         expectArguments(arguments, 2);
         saveProject(*openProject(root, arguments[1]), arguments[2]);
+    } else if (command == "convert") {
+        expectArguments(arguments, 1);
+        convertProject(*openProject(root, arguments[1]), root);
     } else if (command == "settings") {
         expectArguments(arguments, 0);
         const LoadedSettings loaded = loadSettings(root);
