@@ -1,6 +1,7 @@
 #include "commandline.h"
 
 #include "base/error.h"
+#include "codegen/conversion.h"
 #include "events/catalogue.h"
 #include "model/projectfile.h"
 #include "model/projectstate.h"
@@ -30,6 +31,8 @@ Commands:
                          code text; made with N=3 S=obj3 L=1 M=2 D=D J=J K1=vu K2=up
                          MIN=10 MAX=50 F=theme.wav T=audio/x-wav and a red filled
                          rectangle at 10,20 of 30x40 for the drawing primitive
+  convert FILE.zor       turn the project into the game's Java sources, pictures, maps and
+                         manifest under the program folder
 
 Options:
   --root DIR             the program folder (default: the folder of this executable)
@@ -126,6 +129,9 @@ int run(const fs::path &root, const std::vector<std::string> &arguments)
     } else if (command == "resave") {
         expectArguments(arguments, 2);
         saveProject(*openProject(root, arguments[1]), arguments[2]);
+    } else if (command == "convert") {
+        expectArguments(arguments, 1);
+        convertProject(*openProject(root, arguments[1]), root);
     } else if (command == "settings") {
         expectArguments(arguments, 0);
         const LoadedSettings loaded = loadSettings(root);
