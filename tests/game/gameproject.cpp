@@ -116,9 +116,8 @@ int addActive(Project &project, const ActiveDefinition &definition)
     a.layer = 1;
     a.transparent = definition.transparent ? 1 : 0;
     for (int s = 1; s <= propertyCount; ++s)
-        a.propValues[s] = size_t(s) <= definition.properties.size()
-                              ? definition.properties[size_t(s - 1)]
-                              : "0";
+        a.propValues[s] =
+            size_t(s) <= definition.properties.size() ? definition.properties[size_t(s - 1)] : "0";
     return number;
 }
 
@@ -208,15 +207,18 @@ void addActiveAction(Project &project, int event, int object, const EventItem &a
 ItemValues expression(BuilderMode mode, const std::string &field1, const std::string &op,
                       const std::string &field2, int globalNumber)
 {
+    const BuilderModeInfo &shown = builderModeInfo(mode);
     ExpressionBuilder builder(mode);
-    builder.activateField(1);
-    builder.type(field1);
+    if (shown.showsField1) {
+        builder.activateField(1);
+        builder.type(field1);
+    }
     builder.activateField(2);
     builder.type(field2);
     builder.setGlobalNumber(globalNumber);
     builder.setOperator(ExpressionBuilder::noOperator);
     const std::span<const BuilderOperator> operators = builderOperators();
-    for (size_t i = 0; i < operators.size(); ++i) {
+    for (size_t i = 0; shown.showsOperator && i < operators.size(); ++i) {
         if (op == operators[i].java)
             builder.setOperator(int(i));
     }

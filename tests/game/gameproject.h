@@ -83,7 +83,8 @@ void addGeneralAction(Project &project, int event, int column, const EventItem &
 void addFonAction(Project &project, int event, int object, const EventItem &action);
 void addActiveAction(Project &project, int event, int object, const EventItem &action);
 
-// Texts of the expression builder in a mode: field 1, an operator ("" for none) and field 2.
+// Texts of the expression builder in a mode: field 1, an operator ("" for none) and field 2,
+// each used only where the mode shows it.
 ItemValues expression(BuilderMode mode, const std::string &field1, const std::string &op,
                       const std::string &field2, int globalNumber = 1);
 

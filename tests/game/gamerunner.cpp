@@ -76,8 +76,8 @@ fs::path buildGame(const Project &project, const fs::path &folder, const ToolCha
     convertProject(*copy, folder);
 
     const fs::path wtk = tools.programFolder / "wtk";
-    const std::string classPath =
-        quoted((wtk / "lib" / "cldcapi11.jar").string() + ":" + (wtk / "lib" / "midpapi20.jar").string());
+    const std::string classPath = quoted((wtk / "lib" / "cldcapi11.jar").string() + ":" +
+                                         (wtk / "lib" / "midpapi20.jar").string());
     const fs::path system = folder / "System";
     fs::create_directories(system / "tmpclasses");
     fs::create_directories(system / "classes");
@@ -87,8 +87,8 @@ fs::path buildGame(const Project &project, const fs::path &folder, const ToolCha
     step("compiling", quoted(tools.ecj) + " -source 1.3 -target 1.3 -encoding Cp1251 -nowarn" +
                           " -classpath " + classPath + " -d " +
                           quoted((system / "tmpclasses").string()) + sources);
-    step("preverifying", quoted((wtk / "bin" / "preverify").string()) + " -classpath " +
-                             classPath + " -d " + quoted((system / "classes").string()) + " " +
+    step("preverifying", quoted((wtk / "bin" / "preverify").string()) + " -classpath " + classPath +
+                             " -d " + quoted((system / "classes").string()) + " " +
                              quoted((system / "tmpclasses").string()));
     const fs::path jar = system / "bin" / "game.jar";
     step("packing", quoted(tools.jar) + " cfm " + quoted(jar.string()) + " " +
@@ -104,12 +104,12 @@ GameRun runGame(const fs::path &jar, int millis, const std::string &keys, const 
     std::error_code ignored;
     fs::remove(screenshot, ignored);
     GameRun run;
-    run.exitCode = runCommand(quoted((tools.programFolder / "wtk" / "bin" / "emulator").string()) +
-                                  " --headless --time-ms " + std::to_string(millis) +
-                                  (keys.empty() ? "" : " --keys " + quoted(keys)) +
-                                  " --screenshot " + quoted(screenshot.string()) + " " +
-                                  quoted(jar.string()),
-                              run.output);
+    run.exitCode =
+        runCommand(quoted((tools.programFolder / "wtk" / "bin" / "emulator").string()) +
+                       " --headless --time-ms " + std::to_string(millis) +
+                       (keys.empty() ? "" : " --keys " + quoted(keys)) + " --screenshot " +
+                       quoted(screenshot.string()) + " " + quoted(jar.string()),
+                   run.output);
     if (fs::exists(screenshot))
         run.screen = readPng(screenshot);
     return run;

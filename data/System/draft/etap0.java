@@ -1011,9 +1011,8 @@ abstract class Level extends GameCanvas implements Runnable {
         }
         boolean ground = blocked(a, a.getX(), a.getY() + 1);
         boolean supported = ground || (a.vy >= 0 && (inLadder || ladderBelow));
-        // Keys jump with FIRE, or with UP away from a ladder; pursuers jump over what blocks them.
-        boolean wantsJump = byKeys ? jump || (iy < 0 && !inLadder)
-                : ix != 0 && a.getX() == x0 && ground;
+        // Keys jump with FIRE; pursuers jump over what blocks their way.
+        boolean wantsJump = byKeys ? jump : ix != 0 && a.getX() == x0 && ground;
         if (supported) {
             a.vy = wantsJump ? -(6 * FIX + a.accel * FIX / 2) : 0;
         } else {
