@@ -1,6 +1,12 @@
+#include "demoproject.h"
 #include "gameproject.h"
 #include "gamerunner.h"
+#include "pixelart.h"
 #include "support/testsupport.h"
+
+#include "base/pngfile.h"
+#include "model/projectfile.h"
+#include "model/projectstate.h"
 
 #include "events/phonekeys.h"
 #include "events/primitive.h"
@@ -527,6 +533,31 @@ TEST_F(GameTest, PursuerReachesItsTarget)
     // Touching, or within a few pixels.
     EXPECT_LE(std::max({b.left - a.right, a.left - b.right, b.top - a.bottom, a.top - b.bottom}), 4)
         << a << " " << b;
+}
+
+// The demo's files in the data folder are what the demo maker makes (run make_demo after
+// changing the demo).
+TEST(Demo, FilesAreMadeByTheDemoMaker)
+{
+    const fs::path data = ZOR_DATA_DIR;
+    for (const auto &[name, picture] : art::samplePictures())
+        EXPECT_EQ(readPng(data / "images" / (name + ".png")), picture) << name;
+    EXPECT_EQ(readPng(data / "System" / "draft" / "logo.png"), art::logo());
+    test::TemporaryFolder folder;
+    saveProject(*demoProject(), folder / "demo.zor");
+    EXPECT_EQ(test::readFile(data / "projects" / "demo.zor"), test::readFile(folder / "demo.zor"));
+}
+
+// The demo as a user opens it: built and played for a while, jumping onto a platform.
+TEST_F(GameTest, DemoBuildsAndPlays)
+{
+    auto project = std::make_unique<Project>();
+    applyStartupValues(*project, folder().string());
+    loadProject(*project, fs::path(ZOR_DATA_DIR) / "projects" / "demo.zor");
+    const GameRun run = expectRun(build(*project), 6000,
+                                  "1500:RIGHT+ 1650:FIRE+ 1750:FIRE- 2200:RIGHT- 4000:LEFT+ "
+                                  "4500:LEFT-");
+    EXPECT_TRUE(find(run.screen, art::keyColour()).right < 0) << "no magenta on the screen";
 }
 
 } // namespace

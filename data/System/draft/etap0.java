@@ -1014,7 +1014,7 @@ abstract class Level extends GameCanvas implements Runnable {
         // Keys jump with FIRE; pursuers jump over what blocks their way.
         boolean wantsJump = byKeys ? jump : ix != 0 && a.getX() == x0 && ground;
         if (supported) {
-            a.vy = wantsJump ? -(6 * FIX + a.accel * FIX / 2) : 0;
+            a.vy = wantsJump ? -(6 + a.accel) * FIX : 0;
         } else {
             a.vy = Math.min(a.vy + GRAVITY, MAX_FALL);
         }
