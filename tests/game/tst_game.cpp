@@ -463,7 +463,7 @@ TEST_F(GameTest, ObjectOnPathVisitsItsPoints)
     }
 }
 
-// "следующий уровень" on level 1 leads to level 2, which paints its own mark.
+// "следующий уровень" on level 1 leads to level 2, which paints its own mark and stays.
 TEST_F(GameTest, NextLevelActionSwitchesToLevelTwo)
 {
     auto p = behaviourProject(2);
@@ -488,6 +488,12 @@ TEST_F(GameTest, NextLevelActionSwitchesToLevelTwo)
                          item(CatalogueMenu::SpecialActions,
                               {"графические примитивы", "рисование примитива"}, mark));
     }
+    // On level 2 the same action's "from" level is not the running one, and a jump to a level
+    // that does not exist is ignored.
+    ItemValues missingLevel = expression(BuilderMode::EnterValue, "", "", "7");
+    missingLevel.l = 1;
+    addGeneralAction(*p, addEvent(*p, levelIs(2)), 3,
+                     item(CatalogueMenu::LevelActions, {"переход на уровень"}, missingLevel));
     const GameRun run = expectRun(build(*p), 5000, "");
     EXPECT_TRUE(find(run.screen, green).found());
     EXPECT_FALSE(find(run.screen, red).found());

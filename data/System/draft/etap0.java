@@ -95,10 +95,10 @@ abstract class Level extends GameCanvas implements Runnable {
     static final int OBSTACLE = 1;
     static final int LADDER = 2;
 
-    /** Steps of the directions 1..8, counter-clockwise from the right; y grows downwards. */
-    static final int[] DX = {0, 1, 1, 0, -1, -1, -1, 0, 1};
-    static final int[] DY = {0, 0, -1, -1, -1, 0, 1, 1, 1};
-    /** The same steps as sixteenths of a pixel per pixel of speed; diagonals are shorter. */
+    /**
+     * Steps of the directions 1..8 (counter-clockwise from the right; y grows downwards) in
+     * sixteenths of a pixel per pixel of speed; diagonals are shorter.
+     */
     static final int[] UNIT_X = {0, 16, 11, 0, -11, -16, -11, 0, 11};
     static final int[] UNIT_Y = {0, 0, -11, -16, -11, 0, 11, 16, 11};
 
@@ -1238,6 +1238,8 @@ abstract class Level extends GameCanvas implements Runnable {
         }
         if (!a.dying) {
             a.dying = true;
+            // A dying object touches nothing any more.
+            a.defineCollisionRectangle(0, 0, 0, 0);
             a.ticksLeft = a.show(Actor.ATTACKING) * ANIMATION_TICKS;
         } else if (--a.ticksLeft > 0) {
             if (a.ticksLeft % ANIMATION_TICKS == 0) {
@@ -1486,6 +1488,7 @@ final class Actor extends Sprite {
         if (mode == Level.DEATH && newMode != Level.DEATH) {
             dying = false;
             gone = false;
+            defineCollisionRectangle(0, 0, getWidth(), getHeight());
         }
         mode = newMode;
         path = -1;
