@@ -1,5 +1,4 @@
 import javax.microedition.lcdui.*;
-import javax.microedition.lcdui.game.*;
 import javax.microedition.media.*;
 
 /**

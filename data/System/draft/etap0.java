@@ -337,7 +337,12 @@ abstract class Level extends GameCanvas implements Runnable {
         graphics = getGraphics();
         width = getWidth();
         height = getHeight();
-        data();
+        try {
+            data();
+        } catch (RuntimeException e) {
+            // A property value such as 1/0; the level runs with what was read.
+            report(e);
+        }
         sizeInstanceTables();
     }
 
@@ -1256,11 +1261,12 @@ abstract class Level extends GameCanvas implements Runnable {
     /** From point to point of the path, choosing among each point's successors. */
     private void walkPath(Actor a) {
         int p = act_tr_number[a.def][a.kr];
-        if (p < 0 || p >= pathLength.length || pathLength[p] == 0) {
+        int count = p < 0 || p >= pathLength.length || p >= pathX.length || p >= pathY.length
+                ? 0 : Math.min(pathLength[p], Math.min(pathX[p].length, pathY[p].length));
+        if (count <= 0) {
             a.animate(Actor.STANDING);
             return;
         }
-        int count = Math.min(pathLength[p], Math.min(pathX[p].length, pathY[p].length));
         if (a.path != p || a.pathPoint >= count) {
             a.path = p;
             a.pathPoint = 0;
@@ -1295,7 +1301,7 @@ abstract class Level extends GameCanvas implements Runnable {
     private int nextPoint(int p, int point, int count) {
         int[] choices = new int[3];
         int n = 0;
-        int[][] successors = pathNext[p];
+        int[][] successors = p < pathNext.length ? pathNext[p] : new int[0][];
         if (point < successors.length) {
             int[] next = successors[point];
             for (int i = 0; i < next.length && i < 3; i++) {
