@@ -89,8 +89,8 @@ QString BuildPaths::preverifyCommand() const
 
 QString BuildPaths::archiveCommand() const
 {
-    return quoted(m_jdk / "bin" / "jar") + " cmf " + quoted(manifest()) + ' ' +
-           quoted(archive()) + " -C " + quoted(staging()) + " .";
+    return quoted(m_jdk / "bin" / "jar") + " cmf " + quoted(manifest()) + ' ' + quoted(archive()) +
+           " -C " + quoted(staging()) + " .";
 }
 
 } // namespace zor

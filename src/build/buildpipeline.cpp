@@ -78,8 +78,8 @@ void BuildPipeline::start(const BuildPaths &paths, const std::function<void()> &
 // archive that a failure would leave looking new.
 void BuildPipeline::prepare()
 {
-    for (const fs::path &folder : {m_paths->compiled(), m_paths->preverified(),
-                                   m_paths->staging(), m_paths->archive().parent_path()})
+    for (const fs::path &folder : {m_paths->compiled(), m_paths->preverified(), m_paths->staging(),
+                                   m_paths->archive().parent_path()})
         fs::create_directories(folder);
     emptyBuildFolders();
     fs::remove(m_paths->archive());
@@ -105,8 +105,8 @@ void BuildPipeline::commandFinished(int command, int exitStatus)
         return;
     }
     if (exitStatus != 0) {
-        fail(m_step, "The " + step + " step failed with exit status " +
-                         std::to_string(exitStatus) + "; the console shows the tool's messages.");
+        fail(m_step, "The " + step + " step failed with exit status " + std::to_string(exitStatus) +
+                         "; the console shows the tool's messages.");
         return;
     }
     switch (m_step) {

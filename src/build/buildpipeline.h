@@ -42,8 +42,8 @@ struct BuildResult
 // preverify, gathering the resources and classes in the staging folder, and the archive. The
 // tools run in the command processor one after the other; each file step starts only when the
 // command before it has finished, and the first command that fails stops the build (its
-// messages stay in the console). The class folders and the staging folder are emptied at the start and
-// at the end whatever happened, and a failed build leaves no archive.
+// messages stay in the console). The class folders and the staging folder are emptied at the start
+// and at the end whatever happened, and a failed build leaves no archive.
 //
 // start() runs the conversion and the file preparation on the caller's thread, sends the first
 // command and returns; the rest is driven by the processor's signals, so the event loop of the

@@ -58,8 +58,7 @@ qsizetype partialMarkerLength(const QByteArray &bytes, const QByteArray &marker)
 
 CommandProcessor::CommandProcessor(QObject *parent)
     : QObject(parent)
-    , m_marker("\x1fzor" + QByteArray::number(QRandomGenerator::global()->generate64(), 16) +
-               ":")
+    , m_marker("\x1fzor" + QByteArray::number(QRandomGenerator::global()->generate64(), 16) + ":")
 {
     connect(&m_process, &QProcess::readyReadStandardOutput, this,
             [this] { readChannel(m_output, QProcess::StandardOutput); });
@@ -174,8 +173,8 @@ void CommandProcessor::marked(const Channel &channel, const QByteArray &fields)
 void CommandProcessor::processEnded()
 {
     for (Channel *channel : {&m_output, &m_error}) {
-        readChannel(*channel, channel == &m_output ? QProcess::StandardOutput
-                                                   : QProcess::StandardError);
+        readChannel(*channel,
+                    channel == &m_output ? QProcess::StandardOutput : QProcess::StandardError);
         const QByteArray rest = std::exchange(channel->pending, {});
         deliver(*channel, rest);
     }
