@@ -1,6 +1,7 @@
 #include "commandline.h"
 
 #include "base/error.h"
+#include "build/gamecommands.h"
 #include "model/projectfile.h"
 #include "model/projectstate.h"
 #include "model/settingsfile.h"
@@ -24,6 +25,9 @@ Commands:
   info FILE.zor          print the project's counts, MIDlet identity and levels
   resave IN.zor OUT.zor  load a project and write it again
   settings               print the settings of the program folder (creating them if missing)
+  run FILE.zor           open the project's built archive in the toolkit's emulator
+  clean                  delete the leftovers of builds (*.txt, *.png, *.class, *.mid, *.jar)
+                         from the program folder and its folders tmpclasses and classes
 
 Options:
   --root DIR             the program folder (default: the folder of this executable)
@@ -126,6 +130,18 @@ int run(const fs::path &root, const std::vector<std::string> &arguments)
         for (const std::string &problem : loaded.problems)
             std::cerr << "zorc: " << problem << '\n';
         printSettings(loaded.settings);
+    } else if (command == "run") {
+        expectArguments(arguments, 1);
+        const std::unique_ptr<Project> project = openProject(root, arguments[1]);
+        const BuildPaths paths(root, project->jdkPath, project->wtkPath, project->midletName);
+        if (!runGame(paths)) {
+            std::cerr << "zorc: " << paths.archive().string()
+                      << ": there is no archive to run; build the game first\n";
+            return 1;
+        }
+    } else if (command == "clean") {
+        expectArguments(arguments, 0);
+        cleanProgramFolder(root);
     } else {
         throw UsageError("unknown command '" + command + "'");
     }
