@@ -68,21 +68,13 @@ struct Recorder
         QObject::connect(&processor, &CommandProcessor::ended, [this] { ended = true; });
     }
 
-    // The text of one kind that came while the given number of commands had finished.
-    QString text(OutputKind kind, int finishedBefore) const
+    // The text of one kind, all of it or what came while `finishedBefore` commands had finished.
+    QString text(OutputKind kind, int finishedBefore = -1) const
     {
         QString all;
         for (const Piece &piece : pieces) {
-            if (piece.kind == kind && piece.finishedBefore == finishedBefore)
-                all += piece.text;
-        }
-        return all;
-    }
-    QString text(OutputKind kind) const
-    {
-        QString all;
-        for (const Piece &piece : pieces) {
-            if (piece.kind == kind)
+            if (piece.kind == kind &&
+                (finishedBefore < 0 || piece.finishedBefore == finishedBefore))
                 all += piece.text;
         }
         return all;
