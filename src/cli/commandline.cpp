@@ -2,6 +2,7 @@
 
 #include "base/error.h"
 #include "build/gamecommands.h"
+#include "events/catalogue.h"
 #include "model/projectfile.h"
 #include "model/projectstate.h"
 #include "model/settingsfile.h"
@@ -25,6 +26,11 @@ Commands:
   info FILE.zor          print the project's counts, MIDlet identity and levels
   resave IN.zor OUT.zor  load a project and write it again
   settings               print the settings of the program folder (creating them if missing)
+  catalogue              print every condition and action item, one a line, tab-separated:
+                         condition|action, menu path, hidden|disabled|-, display text,
+                         code text; made with N=3 S=obj3 L=1 M=2 D=D J=J K1=vu K2=up
+                         MIN=10 MAX=50 F=theme.wav T=audio/x-wav and a red filled
+                         rectangle at 10,20 of 30x40 for the drawing primitive
   run FILE.zor           open the project's built archive in the toolkit's emulator
   clean                  delete the leftovers of builds (*.txt, *.png, *.class, *.mid, *.jar)
                          from the program folder and its folders tmpclasses and classes
@@ -130,6 +136,9 @@ int run(const fs::path &root, const std::vector<std::string> &arguments)
         for (const std::string &problem : loaded.problems)
             std::cerr << "zorc: " << problem << '\n';
         printSettings(loaded.settings);
+    } else if (command == "catalogue") {
+        expectArguments(arguments, 0);
+        std::cout << catalogueListing(sampleValues());
     } else if (command == "run") {
         expectArguments(arguments, 1);
         const std::unique_ptr<Project> project = openProject(root, arguments[1]);
