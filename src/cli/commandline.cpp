@@ -2,6 +2,7 @@
 
 #include "base/error.h"
 #include "build/gamecommands.h"
+#include "codegen/conversion.h"
 #include "events/catalogue.h"
 #include "model/projectfile.h"
 #include "model/projectstate.h"
@@ -26,6 +27,8 @@ Commands:
   info FILE.zor          print the project's counts, MIDlet identity and levels
   resave IN.zor OUT.zor  load a project and write it again
   settings               print the settings of the program folder (creating them if missing)
+  convert FILE.zor       turn the project into the game's Java sources, pictures, maps and
+                         manifest under the program folder
   catalogue              print every condition and action item, one a line, tab-separated:
                          condition|action, menu path, hidden|disabled|-, display text,
                          code text; made with N=3 S=obj3 L=1 M=2 D=D J=J K1=vu K2=up
@@ -130,6 +133,9 @@ int run(const fs::path &root, const std::vector<std::string> &arguments)
     } else if (command == "resave") {
         expectArguments(arguments, 2);
         saveProject(*openProject(root, arguments[1]), arguments[2]);
+    } else if (command == "convert") {
+        expectArguments(arguments, 1);
+        convertProject(*openProject(root, arguments[1]), root);
     } else if (command == "settings") {
         expectArguments(arguments, 0);
         const LoadedSettings loaded = loadSettings(root);
