@@ -383,3 +383,57 @@ TEST(GameCommands, RunOpensTheArchiveInTheEmulatorWhenThereIsOne)
     waitUntil([&] { return fs::exists(ran) && readFile(ran).ends_with("\n"); });
     EXPECT_EQ(readFile(ran), root.string() + "\n" + paths.archive().string() + "\n");
 }
+
+namespace {
+
+struct ProcessRun
+{
+    int status;
+    std::string output;
+    std::string errorOutput;
+};
+
+ProcessRun runProgram(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(120000);
+    return {process.exitCode(), process.readAllStandardOutput().toStdString(),
+            process.readAllStandardError().toStdString()};
+}
+
+} // namespace
+
+TEST(ZorcBuild, ConvertsAndBuildsAnArchiveThatRunsAndReportsAFailedBuild)
+{
+    ensureApplication();
+    requireToolkit();
+    TemporaryFolder temporary;
+    const fs::path root = temporary / "program 'folder'";
+    fs::copy(ZOR_BUILD_FIXTURES "/programfolder", root, fs::copy_options::recursive);
+    fs::create_directory_symlink(ZOR_WTK_DIR, root / "wtk");
+    const QStringList build = {"--root", QString::fromStdString(root.string()), "build",
+                               ZOR_BUILD_FIXTURES "/fixture.zor"};
+    const fs::path archive = root / "System/bin/Fixture.jar";
+
+    const ProcessRun built = runProgram(ZORC_PATH, build);
+    ASSERT_EQ(built.status, 0) << built.output << built.errorOutput;
+    EXPECT_TRUE(built.output.starts_with("ecj -source 1.3 -target 1.3 -encoding Cp1251"));
+    EXPECT_TRUE(built.output.ends_with("\n" + archive.string() + "\n")) << built.output;
+    EXPECT_EQ(archiveEntries(archive),
+              (std::set<std::string>{"META-INF/", "META-INF/MANIFEST.MF", "Etap0.class",
+                                     "Etap1.class", "MultiLineText.class", "szor.class",
+                                     "fon0-0.txt", "hero.png", "wall.png", "logo.png"}));
+    const ProcessRun played =
+        runProgram(QString::fromStdString((root / "wtk/bin/emulator").string()),
+                   {"--headless", "--time-ms", "1000", QString::fromStdString(archive.string())});
+    EXPECT_EQ(played.status, 0) << played.errorOutput;
+
+    writeFile(root / "System/draft/etap0.java", "public class Etap0 { broken }");
+    const ProcessRun failed = runProgram(ZORC_PATH, build);
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_NE(failed.output.find("ERROR in"), std::string::npos) << failed.output;
+    EXPECT_TRUE(failed.errorOutput.starts_with("zorc: The compile step failed with exit status "))
+        << failed.errorOutput;
+    EXPECT_FALSE(fs::exists(archive));
+}
