@@ -194,6 +194,26 @@ TEST(CommandProcessor, EndIsNoticedAndLaterCommandsAreDropped)
     EXPECT_EQ(recorder.pieces.size(), piecesBefore);
 }
 
+TEST(CommandProcessor, ToolsPrintUtf8EvenWhenStartedFromAPlainLocale)
+{
+    ensureApplication();
+    const std::optional<QByteArray> saved =
+        qEnvironmentVariableIsSet("LC_ALL") ? std::optional(qgetenv("LC_ALL")) : std::nullopt;
+    qputenv("LC_ALL", "C");
+    TemporaryFolder folder;
+    CommandProcessor processor;
+    Recorder recorder(processor);
+    const bool started = processor.start(folder.path());
+    if (saved)
+        qputenv("LC_ALL", *saved);
+    else
+        qunsetenv("LC_ALL");
+    ASSERT_TRUE(started);
+    processor.send("locale charmap");
+    waitUntil([&] { return recorder.finished.size() == 1; });
+    EXPECT_EQ(recorder.text(OutputKind::Output), "UTF-8\n");
+}
+
 TEST(CommandProcessor, FailedStartGivesTheSystemCodeAndReason)
 {
     ensureApplication();
