@@ -24,7 +24,8 @@ public:
 
     // Converts `input`; a sequence that cannot be converted becomes one "?" and the
     // conversion goes on after it (after `skipLength` bytes).
-    template<typename SkipLength> std::string convert(std::string_view input, SkipLength skipLength)
+    template<typename SkipLength>
+    std::string convert(std::string_view input, SkipLength skipLength)
     {
         std::string output;
         output.resize(input.size() * 2 + 8);

@@ -7,7 +7,8 @@
 
 namespace zor {
 
-template<typename T> T *PixelAllocator<T>::allocate(std::size_t count)
+template<typename T>
+T *PixelAllocator<T>::allocate(std::size_t count)
 {
     constexpr std::size_t hugePage = 2 << 20;
     const std::size_t bytes = count * sizeof(T);

@@ -10,11 +10,14 @@ namespace zor {
 
 // Large pictures are backed by huge pages where the system offers them: a project's pictures
 // can take hundreds of megabytes, and faulting them in 4 KiB pages dominates loading.
-template<typename T> struct PixelAllocator
+template<typename T>
+struct PixelAllocator
 {
     using value_type = T;
     PixelAllocator() = default;
-    template<typename U> PixelAllocator(const PixelAllocator<U> &) {}
+    template<typename U>
+    PixelAllocator(const PixelAllocator<U> &)
+    {}
     T *allocate(std::size_t count);
     void deallocate(T *pointer, std::size_t) { std::free(pointer); }
     bool operator==(const PixelAllocator &) const { return true; }

@@ -77,7 +77,11 @@ void writeTexts(const std::vector<OutputFile> &files, const fs::path &programFol
         std::error_code error;
         if (file.onlyWhenMissing && fs::exists(target, error))
             continue;
-        replaceFile(target, file.bytes);
+        AtomicFile output(target, Durability::Cached);
+        output.write(file.bytes);
+        if (file.sharedEnd)
+            output.write(*file.sharedEnd);
+        output.commit();
     }
 }
 
@@ -88,7 +92,8 @@ void copySounds(const Project &project, const fs::path &programFolder)
     const fs::path from = fs::path(project.projectDir) / "res";
     for (const char *pattern : soundPatterns) {
         for (const fs::path &sound : matchFiles(from, pattern))
-            replaceFile(programFolder / resourceFolder / sound.filename(), readWholeFile(sound));
+            replaceFile(programFolder / resourceFolder / sound.filename(), readWholeFile(sound),
+                        Durability::Cached);
     }
 }
 
@@ -104,25 +109,27 @@ std::vector<OutputFile> generateTexts(const Project &project, const fs::path &pr
         for (int level = 1; level <= project.levelCount; ++level) {
             for (int k = 1; k <= mapFileCount(project, level); ++k)
                 files.push_back({resourceFolder / mapFileName(level, k),
-                                 mapFileLine(project, level, k) + "\r\n"});
+                                 mapFileLine(project, level, k) + "\r\n", nullptr});
             LevelClass levelFiles = levelClass(project, level, levelTemplate, shared);
             const std::string name = "Etap" + std::to_string(level);
-            files.push_back(
-                {draftFolder / (name + "_temp.java"), std::move(levelFiles.intermediate)});
-            files.push_back({sourceFolder / (name + ".java"), std::move(levelFiles.final)});
+            files.push_back({draftFolder / (name + "_temp.java"),
+                             std::move(levelFiles.intermediate), shared.appended});
+            files.push_back({sourceFolder / (name + ".java"), std::move(levelFiles.final),
+                             shared.appendedFinal});
         }
     }
     const std::vector<Replacement> midlet = midletReplacements(project.levelCount);
-    files.push_back(
-        {sourceFolder / "szor.java", copyTemplate(readWholeFile(drafts / "szor.java"), midlet)});
+    files.push_back({sourceFolder / "szor.java",
+                     copyTemplate(readWholeFile(drafts / "szor.java"), midlet), nullptr});
     // A jar manifest is read as UTF-8.
     const std::vector<Replacement> manifest = manifestReplacements(project);
     files.push_back(
         {"MANIFEST.MF",
          copyTemplate(cp1251ToUtf8(readWholeFile(programFolder / "System" / "MANIFEST.MF")),
-                      manifest)});
+                      manifest),
+         nullptr});
     for (const FixedFile &fixed : fixedFiles)
-        files.push_back({fixed.target, readWholeFile(drafts / fixed.source), true});
+        files.push_back({fixed.target, readWholeFile(drafts / fixed.source), nullptr, true});
     return files;
 }
 
@@ -158,14 +165,19 @@ std::vector<PictureFile> projectPictures(const Project &project)
     return pictures;
 }
 
+PngOptions pngOptions(const PictureFile &file)
+{
+    PngOptions options;
+    options.transparentColour = file.transparentColour;
+    options.compressionLevel = pictureCompressionLevel;
+    return options;
+}
+
 void exportPictures(const std::vector<PictureFile> &pictures, const fs::path &programFolder)
 {
-    for (const PictureFile &file : pictures) {
-        PngOptions options;
-        options.transparentColour = file.transparentColour;
-        options.compressionLevel = pictureCompressionLevel;
-        writePng(programFolder / file.path, *file.picture, options);
-    }
+    for (const PictureFile &file : pictures)
+        replaceFile(programFolder / file.path, encodePng(*file.picture, pngOptions(file)),
+                    Durability::Cached);
 }
 
 void convertProject(const Project &project, const fs::path &programFolder)

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "base/picture.h"
+#include "base/pngfile.h"
 #include "model/project.h"
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,8 +18,13 @@ struct OutputFile
 {
     std::filesystem::path path;
     std::string bytes;
+    // Bytes that follow `bytes`, held once for the files that end alike (every level class
+    // ends with the event code of the whole project); may be null.
+    std::shared_ptr<const std::string> sharedEnd;
     // The game's fixed files are copied only when the target does not exist yet.
     bool onlyWhenMissing = false;
+
+    std::string content() const { return sharedEnd ? bytes + *sharedEnd : bytes; }
 };
 
 // Every text file of the conversion, made in memory from the project and the templates under
@@ -42,7 +49,10 @@ struct PictureFile
 // picture stops with a message.
 std::vector<PictureFile> projectPictures(const Project &project);
 
-// Writes the pictures as RGB PNG files, fast to compress.
+// How a picture is encoded: RGB, its transparent colour as a tRNS chunk, fast to compress.
+PngOptions pngOptions(const PictureFile &file);
+
+// Writes the pictures as PNG files.
 void exportPictures(const std::vector<PictureFile> &pictures,
                     const std::filesystem::path &programFolder);
 

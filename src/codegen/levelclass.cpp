@@ -111,29 +111,29 @@ SharedLevelCode sharedLevelCode(const EventCode &code)
         appended.append(methods);
     }
     SharedLevelCode shared;
-    shared.appended = utf8ToCp1251(appended);
+    shared.appended = std::make_shared<const std::string>(utf8ToCp1251(appended));
     shared.drawing = utf8ToCp1251(drawing);
     const Replacement graphics{graphicsMarker, shared.drawing};
-    shared.appendedFinal = copyTemplate(shared.appended, {&graphics, 1});
+    shared.appendedFinal =
+        std::make_shared<const std::string>(copyTemplate(*shared.appended, {&graphics, 1}));
     return shared;
 }
 
 LevelClass levelClass(const Project &project, int level, std::string_view levelTemplate,
                       const SharedLevelCode &shared)
 {
-    LevelClass result;
-    copyTemplate(levelTemplate, levelReplacements(project, level), result.intermediate);
+    const std::vector<Replacement> replacements = levelReplacements(project, level);
     std::string created;
     for (const std::string &line : objectCreationLines(project, level))
         created.append(line).append("\r\n");
     created = utf8ToCp1251(created);
+    LevelClass result;
+    copyTemplate(levelTemplate, replacements, result.intermediate);
     result.intermediate.append(created);
     const Replacement graphics{graphicsMarker, shared.drawing};
     // The final copy works line by line, so the shared part, which starts on a line of its
     // own, is copied once for all levels.
     copyTemplate(result.intermediate, {&graphics, 1}, result.final);
-    result.intermediate.append(shared.appended);
-    result.final.append(shared.appendedFinal);
     return result;
 }
 

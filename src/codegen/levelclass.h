@@ -3,6 +3,7 @@
 #include "eventcode.h"
 #include "model/project.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,19 +23,21 @@ std::vector<std::string> objectCreationLines(const Project &project, int level);
 // event code and the closing "}}", and the drawing text that replaces "//graphics.". When
 // the event code or the drawing text is larger than `methodTextLimit`, the template's open
 // method only calls "eventPartN()" (or the marker becomes calls of "drawingPartN()"), and
-// those methods, each holding a share of the lines, follow it.
+// those methods, each holding a share of the lines, follow it. The texts are held once for
+// all levels.
 struct SharedLevelCode
 {
-    std::string appended;
+    std::shared_ptr<const std::string> appended;
     std::string drawing;
     // `appended` as the final template copy leaves it.
-    std::string appendedFinal;
+    std::shared_ptr<const std::string> appendedFinal;
 };
 SharedLevelCode sharedLevelCode(const EventCode &code);
 
-// A level class: the intermediate text (the level template with the level's declarations,
-// then the object creation and the shared code) and the final class (the intermediate text
-// with the drawing statements at "//graphics.").
+// The beginnings of a level class, which the shared code completes: the intermediate text
+// (the level template with the level's declarations, then the object creation; the shared
+// `appended` follows) and the final class (the same with the drawing statements at
+// "//graphics."; `appendedFinal` follows).
 struct LevelClass
 {
     std::string intermediate;

@@ -2,6 +2,8 @@
 
 #include "base/error.h"
 
+#include <algorithm>
+#include <bitset>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -18,12 +20,43 @@ bool isBlank(char c)
 
 // Replaces every occurrence of `marker` in `line`, scanning left to right and never looking
 // again at inserted text.
-void replaceAll(std::string &line, std::string_view marker, std::string_view text,
+// Where the line that starts at `from` ends: at the first CR or LF, or at the end.
+size_t lineEnd(std::string_view text, size_t from)
+{
+    size_t end = text.find('\n', from);
+    if (end == std::string_view::npos)
+        end = text.size();
+    const size_t carriageReturn = text.substr(0, end).find('\r', from);
+    return std::min(end, carriageReturn);
+}
+
+// The bytes that occur in a line: most markers can be ruled out without a search.
+class ByteSet
+{
+public:
+    void assign(std::string_view text)
+    {
+        m_bits.reset();
+        for (unsigned char c : text)
+            m_bits.set(c);
+    }
+    bool mayHold(std::string_view marker) const
+    {
+        return marker.empty() || (m_bits.test(static_cast<unsigned char>(marker.front())) &&
+                                  m_bits.test(static_cast<unsigned char>(marker.back())));
+    }
+
+private:
+    std::bitset<256> m_bits;
+};
+
+// Returns whether the line changed.
+bool replaceAll(std::string &line, std::string_view marker, std::string_view text,
                 std::string &scratch)
 {
     size_t found = line.find(marker);
     if (found == std::string::npos)
-        return;
+        return false;
     scratch.clear();
     size_t from = 0;
     do {
@@ -34,6 +67,7 @@ void replaceAll(std::string &line, std::string_view marker, std::string_view tex
     } while (found != std::string::npos);
     scratch.append(line, from);
     line.swap(scratch);
+    return true;
 }
 
 } // namespace
@@ -44,23 +78,26 @@ void copyTemplate(std::string_view source, std::span<const Replacement> replacem
     output.reserve(output.size() + source.size());
     std::string line;
     std::string scratch;
+    ByteSet present;
     size_t position = 0;
     while (true) {
         while (position < source.size() && isBlank(source[position]))
             ++position;
         if (position == source.size())
             return;
-        size_t end = source.find_first_of("\r\n", position);
-        if (end == std::string_view::npos)
-            end = source.size();
+        const size_t end = lineEnd(source, position);
         const std::string_view original = source.substr(position, end - position);
         position = end;
         if (replacements.empty()) {
             output.append(original);
         } else {
             line.assign(original);
-            for (const Replacement &replacement : replacements)
-                replaceAll(line, replacement.marker, replacement.text, scratch);
+            present.assign(line);
+            for (const Replacement &replacement : replacements) {
+                if (present.mayHold(replacement.marker) &&
+                    replaceAll(line, replacement.marker, replacement.text, scratch))
+                    present.assign(line);
+            }
             output.append(line);
         }
         output.append("\r\n");

@@ -178,7 +178,7 @@ struct Trajectory
     bool operator==(const Trajectory &) const = default;
 };
 
-using ActionTexts = Table<std::string, 0, maxActions>;
+using ActionTexts = TextTable<0, maxActions>;
 
 // One event: a condition and the actions per column. Entry k of a text list and entry k of
 // the matching code list belong together.

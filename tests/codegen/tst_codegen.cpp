@@ -392,24 +392,30 @@ TEST(LevelClass, EventCodeFollowsTheObjectCreation)
     placeActive(p, 2, 1, 1, 2);
     const std::string levelTemplate =
         "class Etap1 { // etap1\n paint(){//graphics.}\nvoid tick(){\n";
-    const LevelClass noEvents = levelClass(p, 2, levelTemplate, sharedLevelCode(eventCode(p)));
-    EXPECT_EQ(noEvents.final, "class Etap2 { // etap2\r\npaint(){}\r\nvoid tick(){\r\n"
-                              "if (obtime==1){active_create(0,1,2);}\r\n}}\r\n");
+    const std::string created = "if (obtime==1){active_create(0,1,2);}\r\n";
+    // The whole intermediate and final texts of level 2.
+    const auto texts = [&] {
+        const SharedLevelCode shared = sharedLevelCode(eventCode(p));
+        const LevelClass head = levelClass(p, 2, levelTemplate, shared);
+        return std::pair(head.intermediate + *shared.appended, head.final + *shared.appendedFinal);
+    };
+    EXPECT_EQ(texts().second,
+              "class Etap2 { // etap2\r\npaint(){}\r\nvoid tick(){\r\n" + created + "}}\r\n");
 
     TEvent &e = addEvent(p, "c");
     addAction(e.generalCount[1], e.generalCode[1], "graphics.g(\"Ж\");");
     addAction(e.actActCount[1], e.actCode[1], "kr1.graphics();");
-    const LevelClass events = levelClass(p, 2, levelTemplate, sharedLevelCode(eventCode(p)));
     const std::string eventLines =
         "if(c){graphics.g(\"\xC6\");};\r\n"
         "for(int kr1=1;kr1<=quan_act[1-1];kr1++){if(c){kr1.graphics();};}"
         "\r\n}}\r\n";
-    EXPECT_EQ(events.intermediate, "class Etap2 { // etap2\r\npaint(){//graphics.}\r\n"
-                                   "void tick(){\r\nif (obtime==1){active_create(0,1,2);}\r\n" +
-                                       eventLines);
-    EXPECT_EQ(events.final, "class Etap2 { // etap2\r\npaint(){if(c){graphics.g(\"\xC6\");};}\r\n"
-                            "void tick(){\r\nif (obtime==1){active_create(0,1,2);}\r\n" +
-                                eventLines);
+    const auto [intermediate, final] = texts();
+    EXPECT_EQ(intermediate, "class Etap2 { // etap2\r\npaint(){//graphics.}\r\nvoid tick(){\r\n" +
+                                created + eventLines);
+    EXPECT_EQ(
+        final,
+        "class Etap2 { // etap2\r\npaint(){if(c){graphics.g(\"\xC6\");};}\r\nvoid tick(){\r\n" +
+            created + eventLines);
 }
 
 // The bodies of the methods `name`1, `name`2, ... in a generated text.
@@ -442,7 +448,7 @@ TEST(LevelClass, LargeEventCodeIsSpreadOverMethods)
     }
     const EventCode code = eventCode(p);
     const SharedLevelCode shared = sharedLevelCode(code);
-    const std::string &text = shared.appended;
+    const std::string &text = *shared.appended;
 
     std::string plainEvents;
     for (const std::string &line : code.lines)

@@ -36,6 +36,9 @@ public final class Device {
         events = new EventQueue(this);
     }
 
+    private final java.util.concurrent.CountDownLatch firstFrame =
+            new java.util.concurrent.CountDownLatch(1);
+
     public static synchronized Device get() {
         if (instance == null) {
             instance = new Device();
@@ -46,6 +49,15 @@ public final class Device {
     /** Called after every change of the screen, from any thread (the window repaints). */
     public void setPresenter(Runnable presenter) {
         this.presenter = presenter;
+    }
+
+    /**
+     * Waits until the MIDlet has shown its first frame, at most the given time. Scripted
+     * keys and the run time count from then, so that a slow start of the JVM on a busy
+     * machine does not swallow the first keys.
+     */
+    public boolean awaitFirstFrame(long millis) throws InterruptedException {
+        return firstFrame.await(millis, java.util.concurrent.TimeUnit.MILLISECONDS);
     }
 
     public void setEndListener(EndListener listener) {
@@ -70,6 +82,7 @@ public final class Device {
                         frame.data, row * WIDTH + x0, screen.data, row * WIDTH + x0, x1 - x0);
             }
         }
+        firstFrame.countDown();
         present();
     }
 
@@ -110,6 +123,7 @@ public final class Device {
             t.printStackTrace();
             drawFailure(t);
         }
+        firstFrame.countDown();
         present();
         EndListener listener = endListener;
         if (listener != null) {
@@ -119,6 +133,7 @@ public final class Device {
 
     /** The MIDlet said notifyDestroyed. */
     public void destroyed() {
+        firstFrame.countDown();
         EndListener listener = endListener;
         if (listener != null) {
             listener.ended(null);

@@ -44,6 +44,9 @@ public final class Emulator {
 
     private boolean headless;
     private long timeMillis = -1;
+    /** How long a headless run waits for the MIDlet's first frame before its clock starts. */
+    private static final long FIRST_FRAME_WAIT_MILLIS = 20000;
+
     private List<KeyScript.Step> keys = java.util.Collections.emptyList();
     private File screenshot;
     private int scale = 2;
@@ -175,6 +178,11 @@ public final class Emulator {
         final CountDownLatch ended = new CountDownLatch(1);
         device.setEndListener(failure -> ended.countDown());
         MidletRunner runner = MidletRunner.launch(midletClass);
+        try {
+            device.awaitFirstFrame(FIRST_FRAME_WAIT_MILLIS);
+        } catch (InterruptedException e) {
+            Thread.currentThread().interrupt();
+        }
         long start = System.nanoTime();
         try {
             for (KeyScript.Step step : keys) {
