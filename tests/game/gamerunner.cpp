@@ -76,16 +76,19 @@ fs::path buildGame(const Project &project, const fs::path &folder, const ToolCha
     convertProject(*copy, folder);
 
     const fs::path wtk = tools.programFolder / "wtk";
-    const std::string classPath = quoted((wtk / "lib" / "cldcapi11.jar").string() + ":" +
-                                         (wtk / "lib" / "midpapi20.jar").string());
+    const std::string cldc = quoted((wtk / "lib" / "cldcapi11.jar").string());
+    const std::string midp = quoted((wtk / "lib" / "midpapi20.jar").string());
+    const std::string classPath = cldc + ":" + midp;
     const fs::path system = folder / "System";
     fs::create_directories(system / "tmpclasses");
     fs::create_directories(system / "classes");
     std::string sources;
     for (const fs::directory_entry &entry : fs::directory_iterator(system / "src"))
         sources += " " + quoted(entry.path().string());
+    // Stricter than the studio's build: with CLDC as the boot class path a game that uses
+    // anything of the desktop's Java beyond CLDC 1.1 does not compile.
     step("compiling", quoted(tools.ecj) + " -source 1.3 -target 1.3 -encoding Cp1251 -nowarn" +
-                          " -classpath " + classPath + " -d " +
+                          " -bootclasspath " + cldc + " -classpath " + midp + " -d " +
                           quoted((system / "tmpclasses").string()) + sources);
     step("preverifying", quoted((wtk / "bin" / "preverify").string()) + " -classpath " + classPath +
                              " -d " + quoted((system / "classes").string()) + " " +
