@@ -1,0 +1,32 @@
+#include "tsplashform.h"
+
+#include "artwork.h"
+
+#include <QPainter>
+#include <QTimer>
+
+namespace zor::gui {
+
+namespace {
+constexpr int shownMilliseconds = 5000;
+}
+
+TSplashForm::TSplashForm(QWidget *parent)
+    : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+    , m_picture(splashPicture())
+{
+    setFixedSize(m_picture.size());
+    QTimer::singleShot(shownMilliseconds, this, &QDialog::accept);
+}
+
+void TSplashForm::paintEvent(QPaintEvent *)
+{
+    QPainter(this).drawPixmap(0, 0, m_picture);
+}
+
+void TSplashForm::mousePressEvent(QMouseEvent *)
+{
+    accept();
+}
+
+} // namespace zor::gui
