@@ -26,6 +26,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <future>
+
 namespace fs = std::filesystem;
 
 namespace zor::gui {
@@ -71,8 +73,11 @@ QFrame *panel(QWidget *parent, const char *name)
 TMainform::TMainform(StartupOptions options)
     : m_programFolder(std::move(options.programFolder))
     , m_prompts(options.prompts)
-    , m_project(std::make_unique<Project>())
 {
+    // The project's tables take some tens of milliseconds to set up; that happens on the
+    // second core while the widgets are built.
+    std::future<std::unique_ptr<Project>> tables =
+        std::async(std::launch::async, [] { return std::make_unique<Project>(); });
     if (!m_prompts) {
         m_ownPrompts = std::make_unique<DialogPrompts>(this);
         m_prompts = m_ownPrompts.get();
@@ -87,6 +92,7 @@ TMainform::TMainform(StartupOptions options)
     buildTopBar();
     buildCommandBar();
     new DefaultCursor(this);
+    m_project = tables.get();
     applyStartupValues(*m_project, QDir::homePath().toStdString());
     if (options.showSplash)
         TSplashForm(this).exec();
