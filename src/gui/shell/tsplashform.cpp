@@ -2,7 +2,9 @@
 
 #include "artwork.h"
 
+#include <QGuiApplication>
 #include <QPainter>
+#include <QScreen>
 #include <QTimer>
 
 namespace zor::gui {
@@ -16,6 +18,8 @@ TSplashForm::TSplashForm(QWidget *parent)
     , m_picture(splashPicture())
 {
     setFixedSize(m_picture.size());
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
     QTimer::singleShot(shownMilliseconds, this, &QDialog::accept);
 }
 
