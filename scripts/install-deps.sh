@@ -9,7 +9,7 @@ packages=(
     libpng-dev zlib1g-dev
     googletest libgtest-dev libbenchmark-dev
     clang libclang-rt-dev
-    default-jdk-headless ecj proguard-cli junit4
+    default-jdk-headless ecj proguard-cli junit4 junit5
     xvfb xauth
 )
 

@@ -14,8 +14,9 @@ namespace fs = std::filesystem;
 
 namespace zor {
 
-AtomicFile::AtomicFile(fs::path target)
+AtomicFile::AtomicFile(fs::path target, Durability durability)
     : m_target(std::move(target))
+    , m_durability(durability)
 {
     const fs::path folder = m_target.has_parent_path() ? m_target.parent_path() : fs::path(".");
     std::string pattern = (folder / ("." + m_target.filename().string() + ".XXXXXX")).string();
@@ -61,7 +62,7 @@ void AtomicFile::write(std::string_view bytes)
 
 void AtomicFile::commit()
 {
-    if (fsync(m_descriptor) != 0)
+    if (m_durability == Durability::Synced && fsync(m_descriptor) != 0)
         fail("cannot write the file");
     if (close(m_descriptor) != 0) {
         m_descriptor = -1;
@@ -76,9 +77,9 @@ void AtomicFile::commit()
     }
 }
 
-void replaceFile(const fs::path &target, std::string_view bytes)
+void replaceFile(const fs::path &target, std::string_view bytes, Durability durability)
 {
-    AtomicFile file(target);
+    AtomicFile file(target, durability);
     file.write(bytes);
     file.commit();
 }

@@ -1,6 +1,8 @@
 #include "commandline.h"
 
 #include "base/error.h"
+#include "codegen/conversion.h"
+#include "events/catalogue.h"
 #include "model/projectfile.h"
 #include "model/projectstate.h"
 #include "model/settingsfile.h"
@@ -24,6 +26,13 @@ Commands:
   info FILE.zor          print the project's counts, MIDlet identity and levels
   resave IN.zor OUT.zor  load a project and write it again
   settings               print the settings of the program folder (creating them if missing)
+  convert FILE.zor       turn the project into the game's Java sources, pictures, maps and
+                         manifest under the program folder
+  catalogue              print every condition and action item, one a line, tab-separated:
+                         condition|action, menu path, hidden|disabled|-, display text,
+                         code text; made with N=3 S=obj3 L=1 M=2 D=D J=J K1=vu K2=up
+                         MIN=10 MAX=50 F=theme.wav T=audio/x-wav and a red filled
+                         rectangle at 10,20 of 30x40 for the drawing primitive
 
 Options:
   --root DIR             the program folder (default: the folder of this executable)
@@ -120,12 +129,18 @@ int run(const fs::path &root, const std::vector<std::string> &arguments)
     } else if (command == "resave") {
         expectArguments(arguments, 2);
         saveProject(*openProject(root, arguments[1]), arguments[2]);
+    } else if (command == "convert") {
+        expectArguments(arguments, 1);
+        convertProject(*openProject(root, arguments[1]), root);
     } else if (command == "settings") {
         expectArguments(arguments, 0);
         const LoadedSettings loaded = loadSettings(root);
         for (const std::string &problem : loaded.problems)
             std::cerr << "zorc: " << problem << '\n';
         printSettings(loaded.settings);
+    } else if (command == "catalogue") {
+        expectArguments(arguments, 0);
+        std::cout << catalogueListing(sampleValues());
     } else {
         throw UsageError("unknown command '" + command + "'");
     }

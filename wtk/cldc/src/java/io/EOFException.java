@@ -1,0 +1,6 @@
+package java.io;
+
+public class EOFException extends IOException {
+    public EOFException() {}
+    public EOFException(String message) {}
+}

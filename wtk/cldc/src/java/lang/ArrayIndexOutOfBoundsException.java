@@ -1,0 +1,7 @@
+package java.lang;
+
+public class ArrayIndexOutOfBoundsException extends IndexOutOfBoundsException {
+    public ArrayIndexOutOfBoundsException() {}
+    public ArrayIndexOutOfBoundsException(String message) {}
+    public ArrayIndexOutOfBoundsException(int index) {}
+}

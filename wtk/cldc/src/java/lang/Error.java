@@ -1,0 +1,6 @@
+package java.lang;
+
+public class Error extends Throwable {
+    public Error() {}
+    public Error(String message) {}
+}

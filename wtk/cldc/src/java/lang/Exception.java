@@ -1,0 +1,6 @@
+package java.lang;
+
+public class Exception extends Throwable {
+    public Exception() {}
+    public Exception(String message) {}
+}

@@ -1,0 +1,6 @@
+package java.lang;
+
+public class NullPointerException extends RuntimeException {
+    public NullPointerException() {}
+    public NullPointerException(String message) {}
+}

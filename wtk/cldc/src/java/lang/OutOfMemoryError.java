@@ -1,0 +1,6 @@
+package java.lang;
+
+public class OutOfMemoryError extends VirtualMachineError {
+    public OutOfMemoryError() {}
+    public OutOfMemoryError(String message) {}
+}

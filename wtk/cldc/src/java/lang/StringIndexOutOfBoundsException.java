@@ -1,0 +1,7 @@
+package java.lang;
+
+public class StringIndexOutOfBoundsException extends IndexOutOfBoundsException {
+    public StringIndexOutOfBoundsException() {}
+    public StringIndexOutOfBoundsException(String message) {}
+    public StringIndexOutOfBoundsException(int index) {}
+}

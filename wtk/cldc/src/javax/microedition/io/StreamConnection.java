@@ -1,0 +1,3 @@
+package javax.microedition.io;
+
+public interface StreamConnection extends InputConnection, OutputConnection {}

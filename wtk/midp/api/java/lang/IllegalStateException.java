@@ -1,0 +1,6 @@
+package java.lang;
+
+public class IllegalStateException extends RuntimeException {
+    public IllegalStateException() {}
+    public IllegalStateException(String s) {}
+}

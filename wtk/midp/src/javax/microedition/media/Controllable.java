@@ -1,0 +1,7 @@
+package javax.microedition.media;
+
+public interface Controllable {
+    Control[] getControls();
+
+    Control getControl(String controlType);
+}

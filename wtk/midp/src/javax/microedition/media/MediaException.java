@@ -1,0 +1,9 @@
+package javax.microedition.media;
+
+public class MediaException extends Exception {
+    public MediaException() {}
+
+    public MediaException(String reason) {
+        super(reason);
+    }
+}

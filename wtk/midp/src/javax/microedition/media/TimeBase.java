@@ -1,0 +1,5 @@
+package javax.microedition.media;
+
+public interface TimeBase {
+    long getTime();
+}
