@@ -99,18 +99,16 @@ void drawNewProject(QPainter &painter)
 
 void drawOpenProject(QPainter &painter)
 {
+    QPainterPath back;
+    back.moveTo(3, 8);
+    back.lineTo(12, 8);
+    back.lineTo(15, 11);
+    back.lineTo(27, 11);
+    back.lineTo(27, 26);
+    back.lineTo(3, 26);
+    back.closeSubpath();
     painter.setBrush(gold.darker(115));
-    painter.drawPath([] {
-        QPainterPath back;
-        back.moveTo(3, 8);
-        back.lineTo(12, 8);
-        back.lineTo(15, 11);
-        back.lineTo(27, 11);
-        back.lineTo(27, 26);
-        back.lineTo(3, 26);
-        back.closeSubpath();
-        return back;
-    }());
+    painter.drawPath(back);
     painter.setBrush(gold);
     painter.drawPolygon(QPolygonF({{7, 15}, {30, 15}, {27, 26}, {3, 26}}));
 }
