@@ -2,6 +2,7 @@
 #include "gui/dialogs/tfmsetup_midp.h"
 #include "gui/dialogs/tfmsetup_ur.h"
 #include "gui/dialogs/tsetup.h"
+#include "gui/shell/appearance.h"
 #include "gui/shell/tabstrip.h"
 #include "gui/shell/tmainform.h"
 #include "gui/shell/userprompts.h"
@@ -36,7 +37,9 @@ void startApplication()
     static char *argv[] = {name, nullptr};
     static QApplication *application = [] {
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QApplication(argc, argv);
+        auto *created = new QApplication(argc, argv);
+        applyStudioAppearance(*created);
+        return created;
     }();
     (void)application;
 }

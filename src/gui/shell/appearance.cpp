@@ -7,6 +7,8 @@
 #include <QStyleFactory>
 #include <QTranslator>
 
+#include <clocale>
+
 namespace zor::gui {
 
 void applyStudioAppearance(QApplication &application)
@@ -14,6 +16,9 @@ void applyStudioAppearance(QApplication &application)
     QApplication::setApplicationName("ZORS");
     QApplication::setApplicationVersion(ZOR_VERSION);
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
+    // Qt takes the C library's locale from the environment; the core reads and writes numbers
+    // with a decimal point whatever the user's language.
+    std::setlocale(LC_NUMERIC, "C");
 
     auto *translator = new QTranslator(&application);
     if (translator->load(QLocale(), "qtbase", "_",
