@@ -97,6 +97,7 @@ TMainform::TMainform(StartupOptions options)
     if (options.showSplash)
         TSplashForm(this).exec();
 
+    setMinimumSize(640, 480);
     resize(1292, 776);
     layOut();
     readSettings();
