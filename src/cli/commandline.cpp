@@ -1,12 +1,17 @@
 #include "commandline.h"
 
 #include "base/error.h"
+#include "build/gamecommands.h"
+#include "build/headlessbuild.h"
 #include "codegen/conversion.h"
 #include "events/catalogue.h"
 #include "model/projectfile.h"
 #include "model/projectstate.h"
 #include "model/settingsfile.h"
 
+#include <QCoreApplication>
+
+#include <clocale>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -33,6 +38,12 @@ Commands:
                          code text; made with N=3 S=obj3 L=1 M=2 D=D J=J K1=vu K2=up
                          MIN=10 MAX=50 F=theme.wav T=audio/x-wav and a red filled
                          rectangle at 10,20 of 30x40 for the drawing primitive
+  build FILE.zor         convert the project and build the game's archive in System/bin; the
+                         tools' console text goes to standard output and the archive's path
+                         is its last line; exit status 1 when the build failed
+  run FILE.zor           open the project's built archive in the toolkit's emulator
+  clean                  delete the leftovers of builds (*.txt, *.png, *.class, *.mid, *.jar)
+                         from the program folder and its folders tmpclasses and classes
 
 Options:
   --root DIR             the program folder (default: the folder of this executable)
@@ -113,6 +124,36 @@ void printSettings(const Settings &s)
               << "wtkPath=" << s.wtkPath << '\n';
 }
 
+int buildGame(const fs::path &root, const std::string &file)
+{
+    const std::unique_ptr<Project> project = openProject(root, file);
+    const BuildPaths paths(root, project->jdkPath, project->wtkPath, project->midletName);
+    int argc = 1;
+    char name[] = "zorc";
+    char *argv[] = {name, nullptr};
+    const QCoreApplication application(argc, argv);
+    // Qt takes the locale of the environment; numbers must keep their plain form.
+    std::setlocale(LC_NUMERIC, "C");
+
+    bool atLineStart = true;
+    const BuildResult result = buildAndWait(
+        paths, [&] { convertProject(*project, root); },
+        [&](const QString &piece, OutputKind) {
+            const QByteArray bytes = piece.toUtf8();
+            std::cout.write(bytes.data(), bytes.size()).flush();
+            atLineStart = bytes.endsWith('\n');
+        });
+    if (!atLineStart)
+        std::cout << '\n';
+    if (!result.succeeded()) {
+        std::cout.flush();
+        std::cerr << "zorc: " << result.message << '\n';
+        return 1;
+    }
+    std::cout << result.archive.string() << std::endl;
+    return 0;
+}
+
 void expectArguments(const std::vector<std::string> &arguments, size_t count)
 {
     if (arguments.size() != count + 1)
@@ -141,6 +182,21 @@ int run(const fs::path &root, const std::vector<std::string> &arguments)
     } else if (command == "catalogue") {
         expectArguments(arguments, 0);
         std::cout << catalogueListing(sampleValues());
+    } else if (command == "build") {
+        expectArguments(arguments, 1);
+        return buildGame(root, arguments[1]);
+    } else if (command == "run") {
+        expectArguments(arguments, 1);
+        const std::unique_ptr<Project> project = openProject(root, arguments[1]);
+        const BuildPaths paths(root, project->jdkPath, project->wtkPath, project->midletName);
+        if (!runGame(paths)) {
+            std::cerr << "zorc: " << paths.archive().string()
+                      << ": there is no archive to run; build the game first\n";
+            return 1;
+        }
+    } else if (command == "clean") {
+        expectArguments(arguments, 0);
+        cleanProgramFolder(root);
     } else {
         throw UsageError("unknown command '" + command + "'");
     }

@@ -86,3 +86,21 @@ TEST(Zorc, ErrorsNameFileAndLineWithStatusTwo)
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.output.find("resave IN.zor OUT.zor"), std::string::npos);
 }
+
+TEST(Zorc, RunWithoutAnArchiveFailsAndCleanSucceeds)
+{
+    TemporaryFolder folder;
+    auto p = std::make_unique<Project>();
+    applyStartupValues(*p, "/tmp");
+    p->midletName = "Game";
+    saveProject(*p, folder / "game.zor");
+    test::writeFile(folder / "left.class", "");
+    const std::string root = "--root " + folder.path().string() + " ";
+
+    const ZorcRun run = zorc(root + "run " + (folder / "game.zor").string());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.output, "zorc: " + (folder / "System/bin/Game.jar").string() +
+                              ": there is no archive to run; build the game first\n");
+    EXPECT_EQ(zorc(root + "clean").status, 0);
+    EXPECT_FALSE(fs::exists(folder / "left.class"));
+}
