@@ -1,4 +1,6 @@
 #include "base/error.h"
+#include "build/buildpipeline.h"
+#include "gui/console/tfrmconsole.h"
 #include "gui/dialogs/tfmsetup_midp.h"
 #include "gui/dialogs/tfmsetup_ur.h"
 #include "gui/dialogs/tsetup.h"
@@ -14,9 +16,11 @@
 #include "support/testsupport.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -63,6 +67,15 @@ public:
     bool saveBeforeClosing() override { return saveOnClose; }
     void showError(const QString &message) override { errors << message; }
 };
+
+// Runs the event loop until `done` holds; fails the test after a generous time.
+template<typename Condition> void waitUntil(Condition done)
+{
+    QDeadlineTimer deadline(120000);
+    while (!done() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    ASSERT_TRUE(done()) << "timed out";
+}
 
 std::string crlfLines(std::initializer_list<const char *> lines)
 {
@@ -492,4 +505,82 @@ TEST_F(Gui, SourceViewerListsFoldersAndSetsKeywordsInBold)
     EXPECT_FALSE(viewer.fileButton(5)->isVisibleTo(&viewer));
     viewer.openFile(1);
     EXPECT_EQ(viewer.text()->toPlainText(), "edited public void run() {\n}\n");
+}
+
+TEST_F(Gui, ConsoleShowsOutputAsItArrivesAndKeepsTheCaretAtTheStartOfErrors)
+{
+    TfrmConsole console;
+    ASSERT_TRUE(console.start(folder.path())) << console.startError().toStdString();
+    int finished = 0;
+    QObject::connect(&console.processor(), &CommandProcessor::commandFinished,
+                     [&finished] { ++finished; });
+
+    console.processor().send("printf 'one '; sleep 1; printf 'two\\n'");
+    waitUntil([&] { return console.text().contains("one"); });
+    EXPECT_EQ(finished, 0) << "the first piece should show before the command ends";
+    waitUntil([&] { return finished == 1; });
+    EXPECT_TRUE(console.text().endsWith("\none two\n")) << console.text().toStdString();
+
+    console.processor().send("printf 'Ошибка' >&2");
+    waitUntil([&] { return finished == 2; });
+    const QString text = console.text();
+    const int errorStart = int(text.lastIndexOf("Ошибка"));
+    ASSERT_GE(errorStart, 0) << text.toStdString();
+    EXPECT_EQ(console.findChild<QPlainTextEdit *>()->textCursor().position(), errorStart);
+
+    console.empty();
+    EXPECT_TRUE(console.text().isEmpty());
+}
+
+TEST_F(Gui, CompileBuildsTheArchiveThroughTheConsoleAndReportsFailures)
+{
+    const fs::path root = folder / "program folder";
+    fs::copy(ZOR_BUILD_FIXTURES "/programfolder", root, fs::copy_options::recursive);
+    fs::create_directory_symlink(ZOR_WTK_DIR, root / "wtk");
+    fs::create_directories(root / "projects");
+    auto window = std::make_unique<TMainform>(StartupOptions{root, false, &prompts});
+    prompts.fileToOpen = ZOR_BUILD_FIXTURES "/fixture.zor";
+    ASSERT_TRUE(window->openProject(true));
+    const fs::path archive = root / "System/bin/Fixture.jar";
+    int builds = 0;
+    BuildResult last;
+    QObject::connect(&window->buildPipeline(), &BuildPipeline::finished,
+                     [&](const BuildResult &result) {
+                         ++builds;
+                         last = result;
+                     });
+
+    window->compile();
+    waitUntil([&] { return builds == 1; });
+    EXPECT_TRUE(last.succeeded()) << last.message << window->console().text().toStdString();
+    EXPECT_TRUE(fs::exists(archive));
+    EXPECT_TRUE(window->console().isVisible());
+    EXPECT_TRUE(window->console().text().startsWith("ecj -source 1.3"));
+    EXPECT_TRUE(prompts.errors.isEmpty()) << prompts.errors.join('\n').toStdString();
+
+    // A compile error stays in the console with the reason after it.
+    test::writeFile(root / "System/draft/etap0.java", "public class Etap0 { broken }");
+    window->compile();
+    waitUntil([&] { return builds == 2; });
+    EXPECT_EQ(last.failedStep, BuildStep::Compile);
+    EXPECT_TRUE(window->console().text().contains("ERROR in"));
+    EXPECT_TRUE(window->console().text().contains(QString::fromStdString(last.message)));
+    EXPECT_FALSE(fs::exists(archive));
+    EXPECT_TRUE(prompts.errors.isEmpty());
+
+    // A conversion that cannot run is shown in a message; no tool starts.
+    fs::remove(root / "System/draft/Etap1.java");
+    window->console().empty();
+    window->compile();
+    waitUntil([&] { return builds == 3; });
+    EXPECT_EQ(last.failedStep, BuildStep::Conversion);
+    EXPECT_EQ(prompts.errors.size(), 1);
+    EXPECT_TRUE(window->console().text().isEmpty());
+
+    // Without an archive the run command starts nothing; cleaning removes build leftovers.
+    window->runGame();
+    EXPECT_TRUE(prompts.errors.size() == 1);
+    test::writeFile(root / "Etap1.class", "left by an earlier build");
+    window->cleanBuildOutput();
+    EXPECT_FALSE(fs::exists(root / "Etap1.class"));
 }

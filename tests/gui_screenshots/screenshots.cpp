@@ -1,6 +1,8 @@
 // Shows the main window and each dialog in turn and saves a picture of the whole screen for
 // each, so that their look can be checked by eye. Run it under a virtual X server
 // (scripts/screenshots.sh).
+#include "gui/console/tfrmconsole.h"
+#include "gui/convert/tfmconvert.h"
 #include "gui/dialogs/taboutbox.h"
 #include "gui/dialogs/tfmsave_pr.h"
 #include "gui/dialogs/tfmsetup_midp.h"
@@ -108,6 +110,18 @@ int main(int argc, char **argv)
 
     TAboutBox about;
     shootOver(window, about, "about");
+
+    // The console with the answer of a real command, and the conversion strip over the window.
+    int finished = 0;
+    QObject::connect(&window.console().processor(), &zor::CommandProcessor::commandFinished,
+                     [&finished] { ++finished; });
+    window.console().processor().send("ls -l System; echo 'Готово'");
+    while (finished == 0)
+        settle();
+    auto *strip = new TfmConvert(&window);
+    strip->show();
+    shootOver(window, window.console(), "console");
+    strip->close();
 
     TFmCode_red source(options.programFolder, window.project().projectDir);
     source.show();

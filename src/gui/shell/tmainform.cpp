@@ -1,8 +1,13 @@
 #include "tmainform.h"
 
 #include "artwork.h"
+#include "build/buildpipeline.h"
+#include "build/gamecommands.h"
+#include "codegen/conversion.h"
 #include "defaultcursor.h"
 #include "dialogprompts.h"
+#include "gui/console/tfrmconsole.h"
+#include "gui/convert/tfmconvert.h"
 #include "gui/dialogs/taboutbox.h"
 #include "gui/dialogs/tfmsetup_midp.h"
 #include "gui/dialogs/tfmsetup_ur.h"
@@ -101,6 +106,7 @@ TMainform::TMainform(StartupOptions options)
     resize(1292, 776);
     layOut();
     readSettings();
+    startConsole();
     hideWorkPanels();
     unlock();
     setProjectTitle();
@@ -180,9 +186,9 @@ void TMainform::buildTopBar()
     file->addAction("Создать", this, &TMainform::newProjectFromMenu);
     file->addAction("Сохранить", this, &TMainform::save);
     file->addAction("Сохранить как...", this, &TMainform::saveAs);
-    file->addAction("Очистка");
-    file->addAction("Компиляция");
-    file->addAction("Запуск jar");
+    file->addAction("Очистка", this, &TMainform::cleanBuildOutput);
+    file->addAction("Компиляция", this, &TMainform::compile);
+    file->addAction("Запуск jar", this, &TMainform::runGame);
     file->addAction("Выход", this, &QWidget::close);
 
     QMenu *settings = addMenuButton("Настройки", 1);
@@ -230,8 +236,8 @@ void TMainform::buildCommandBar()
           {"Уровень", "Создание нового уровня", CommandPicture::Level,
            [](TMainform &window) { window.showNameDialog(CreatedKind::Level); }}}},
         {"Сборка",
-         {{"Компил.", "Компиляция", CommandPicture::Compile, nullptr},
-          {"Запуск", "Запуск игры", CommandPicture::Run, nullptr}}},
+         {{"Компил.", "Компиляция", CommandPicture::Compile, &TMainform::compile},
+          {"Запуск", "Запуск игры", CommandPicture::Run, &TMainform::runGame}}},
         {"Открыть", {{"События", "", CommandPicture::Events, &TMainform::openEventsTab}}},
     };
 
@@ -253,10 +259,8 @@ void TMainform::buildCommandBar()
             button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
             button->setAutoRaise(true);
             button->setFixedSize(68, 42);
-            if (definition.command) {
-                connect(button, &QToolButton::clicked, this,
-                        [this, command = definition.command] { command(*this); });
-            }
+            connect(button, &QToolButton::clicked, this,
+                    [this, command = definition.command] { command(*this); });
             buttons->addWidget(button);
         }
         auto *caption = new QLabel(group.caption);
@@ -510,6 +514,71 @@ void TMainform::showAboutBox()
 void TMainform::showSourceEditor()
 {
     TFmCode_red(m_programFolder, m_project->projectDir, this).exec();
+}
+
+void TMainform::startConsole()
+{
+    m_console = new TfrmConsole(this);
+    m_pipeline = new BuildPipeline(m_console->processor(), this);
+    connect(m_pipeline, &BuildPipeline::started, this, [this] {
+        m_console->empty();
+        m_console->show();
+        m_console->raise();
+    });
+    connect(m_pipeline, &BuildPipeline::finished, this, &TMainform::buildFinished);
+    // Without a command processor the studio still edits projects; building reports why it
+    // cannot run.
+    if (!m_console->start(m_programFolder))
+        m_prompts->showError(m_console->startError());
+}
+
+BuildPaths TMainform::buildPaths() const
+{
+    return BuildPaths(m_programFolder, m_project->jdkPath, m_project->wtkPath,
+                      m_project->midletName);
+}
+
+void TMainform::compile()
+{
+    if (m_pipeline->isRunning())
+        return;
+    reportFailure([this] {
+        const BuildPaths paths = buildPaths();
+        auto *strip = new TfmConvert(this);
+        connect(m_pipeline, &BuildPipeline::finished, strip, &QWidget::close);
+        strip->show();
+        m_status->showMessage("Компиляция...");
+        m_pipeline->start(paths, [this] { convertProject(*m_project, m_programFolder); });
+    });
+}
+
+void TMainform::buildFinished(const BuildResult &result)
+{
+    const QString message = QString::fromStdString(result.message);
+    if (result.succeeded()) {
+        m_status->showMessage(toQString(result.archive));
+    } else if (result.failedStep == BuildStep::Conversion) {
+        m_status->clearMessage();
+        m_prompts->showError(message);
+    } else {
+        m_status->showMessage(message);
+        m_console->append("\n" + message + "\n", OutputKind::Output);
+        m_console->show();
+    }
+}
+
+void TMainform::runGame()
+{
+    reportFailure([this] {
+        const BuildPaths paths = buildPaths();
+        if (!zor::runGame(paths))
+            m_status->showMessage("Нет файла " + toQString(paths.archive()));
+    });
+}
+
+void TMainform::cleanBuildOutput()
+{
+    reportFailure([this] { cleanProgramFolder(m_programFolder); });
 }
 
 void TMainform::openProductPage()

@@ -6,6 +6,12 @@
 
 #include <QWidget>
 
+namespace zor {
+class BuildPaths;
+class BuildPipeline;
+struct BuildResult;
+} // namespace zor
+
 #include <array>
 #include <filesystem>
 #include <functional>
@@ -19,6 +25,7 @@ class QToolButton;
 namespace zor::gui {
 
 class TabStrip;
+class TfrmConsole;
 class UserPrompts;
 struct TabEntry;
 
@@ -66,6 +73,8 @@ public:
     QWidget *levelsColumn() const;
     QWidget *layersPanel() const;
     QWidget *objectsPanel() const;
+    TfrmConsole &console() { return *m_console; }
+    BuildPipeline &buildPipeline() { return *m_pipeline; }
 
     // The project commands. Each reports a failure to the user and keeps the project as it
     // was; each returns whether it did its work.
@@ -74,6 +83,14 @@ public:
     bool openProject(bool unlockAfterwards);
     bool save();
     bool saveAs();
+
+    // Converts the project and builds the game's archive; the tools run in the console while
+    // the window stays usable.
+    void compile();
+    // Opens the built archive in the emulator.
+    void runGame();
+    // Deletes build leftovers from the program folder.
+    void cleanBuildOutput();
 
     void openEventsTab();
     // Uses the settings written by the settings dialog from now on.
@@ -108,6 +125,10 @@ private:
     void showSourceEditor();
     void showEditorOfCurrentObject(WorkPanel panel);
     void openProductPage();
+    void startConsole();
+    // Where the build of the open project reads and writes; refuses an unusable MIDlet name.
+    BuildPaths buildPaths() const;
+    void buildFinished(const BuildResult &result);
 
     std::filesystem::path m_programFolder;
     std::unique_ptr<UserPrompts> m_ownPrompts;
@@ -125,6 +146,8 @@ private:
     QFrame *m_objectsPanel = nullptr;
     std::array<QFrame *, 5> m_workPanels{};
     QStatusBar *m_status = nullptr;
+    TfrmConsole *m_console = nullptr;
+    BuildPipeline *m_pipeline = nullptr;
 };
 
 } // namespace zor::gui
