@@ -16,7 +16,7 @@ build() {
 case "${1:-}" in
 start)
     build
-    exec build/zor/zorc --help
+    exec build/zor/zor-studio
     ;;
 test)
     build
