@@ -10,6 +10,13 @@
 namespace zor {
 namespace {
 
+// A property value goes into an int array as typed; an empty cell, which the editors show as
+// "0", is written as 0 so that the array still compiles.
+std::string propertyValue(const std::string &typed)
+{
+    return typed.empty() ? "0" : typed;
+}
+
 constexpr int constantEntries = 18;
 
 void appendNumber(std::string &text, long long value)
@@ -222,12 +229,12 @@ std::vector<Replacement> LevelData::declarations() const
     for (int s = 1; s <= propertyCount; ++s) {
         add("//act_sv" + std::to_string(s) + "_ob",
             texts("int[]act_sv_ob" + std::to_string(s) + "={", p.activeCount,
-                  [&](int k) { return p.activeObjects[k].propValues[s]; }));
+                  [&](int k) { return propertyValue(p.activeObjects[k].propValues[s]); }));
     }
     for (int s = 1; s <= propertyCount; ++s) {
         add("//fon_sv" + std::to_string(s) + "_ob",
             texts("int[]fon_sv_ob" + std::to_string(s) + "={", p.fonCount,
-                  [&](int k) { return p.fonObjects[k].propValues[s]; }));
+                  [&](int k) { return propertyValue(p.fonObjects[k].propValues[s]); }));
     }
     add("//act_upr", repeated("int[]act_upr={", p.activeCount, "1"));
     add("//quan_fon_gr", countText("int quan_fon_gr=", placedFon));

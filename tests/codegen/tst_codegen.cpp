@@ -191,7 +191,7 @@ TEST(GameData, DeclarationsOfALevel)
         {"//add_act_gr", "String[]add_act_gr={\"/hero.png\",\"\",};"},
         {"//tileWidthob_gr", "int[]tileWidthob_gr={16,0,};"},
         {"//act_sv1_ob", "int[]act_sv_ob1={5,-7,};"},
-        {"//act_sv2_ob", "int[]act_sv_ob2={,,};"},
+        {"//act_sv2_ob", "int[]act_sv_ob2={0,0,};"}, // empty cells are written as 0
         {"//act_upr", "int[]act_upr={1,1,};"},
         {"//quan_fon_gr", "int quan_fon_gr=2;"},
         {"//fon_obstacle_gr", "int[]fon_obstacle_gr={1,0,};"},
