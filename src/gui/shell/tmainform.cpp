@@ -31,7 +31,6 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include <future>
 
 namespace fs = std::filesystem;
 
@@ -79,10 +78,6 @@ TMainform::TMainform(StartupOptions options)
     : m_programFolder(std::move(options.programFolder))
     , m_prompts(options.prompts)
 {
-    // The project's tables take some tens of milliseconds to set up; that happens on the
-    // second core while the widgets are built.
-    std::future<std::unique_ptr<Project>> tables =
-        std::async(std::launch::async, [] { return std::make_unique<Project>(); });
     if (!m_prompts) {
         m_ownPrompts = std::make_unique<DialogPrompts>(this);
         m_prompts = m_ownPrompts.get();
@@ -97,7 +92,7 @@ TMainform::TMainform(StartupOptions options)
     buildTopBar();
     buildCommandBar();
     new DefaultCursor(this);
-    m_project = tables.get();
+    m_project = std::make_unique<Project>();
     applyStartupValues(*m_project, QDir::homePath().toStdString());
     if (options.showSplash)
         TSplashForm(this).exec();
