@@ -31,7 +31,6 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-
 namespace fs = std::filesystem;
 
 namespace zor::gui {
