@@ -223,7 +223,8 @@ Workspace &workspace()
 }
 
 // Runs `work` as the benchmark's body and reports its time as a multiple of `baseline`.
-template <typename Work> void measure(benchmark::State &state, double baseline, Work work)
+template<typename Work>
+void measure(benchmark::State &state, double baseline, Work work)
 {
     double seconds = 0;
     for (auto _ : state) {

@@ -35,7 +35,8 @@ void ensureApplication()
 }
 
 // Runs the event loop until `done` holds; fails the test after a generous time.
-template<typename Condition> void waitUntil(Condition done)
+template<typename Condition>
+void waitUntil(Condition done)
 {
     QDeadlineTimer deadline(60000);
     while (!done() && !deadline.hasExpired())

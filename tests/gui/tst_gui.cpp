@@ -69,7 +69,8 @@ public:
 };
 
 // Runs the event loop until `done` holds; fails the test after a generous time.
-template<typename Condition> void waitUntil(Condition done)
+template<typename Condition>
+void waitUntil(Condition done)
 {
     QDeadlineTimer deadline(120000);
     while (!done() && !deadline.hasExpired())
